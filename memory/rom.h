@@ -1,0 +1,18 @@
+/*
+ * rom.h -- the instrument memory backup and restore commands.
+ *
+ *   ReadRom  address-text  byte-count  file-name
+ *   WriteRom file-name
+ *
+ * Command procedures: (argument-list handle, plug-in handle), C calling
+ * convention; 0 on success, 1 on any failure (reported to the host).
+ */
+#ifndef TORVEX_ROM_H
+#define TORVEX_ROM_H
+
+#include <stdint.h>
+
+extern "C" uint16_t __cdecl ReadRomProc(uint32_t argumentList, uint32_t handle);
+extern "C" uint16_t __cdecl WriteRomProc(uint32_t argumentList, uint32_t handle);
+
+#endif
