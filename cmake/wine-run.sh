@@ -1,0 +1,52 @@
+#!/bin/sh
+# Runs a 32-bit Windows program of this project under Wine (Debian's wine32).
+#
+# The Wine prefix is private to the build folder (the first parent holding
+# CMakeCache.txt) unless TORVEX_WINEPREFIX names one, and is made on first
+# use. Without a DISPLAY, Wine's null display driver is used: windows,
+# dialogs and message loops are real, nothing is drawn on a screen.
+#
+# Exit 77 (CTest's "skipped") when this machine cannot run 32-bit x86 code at
+# all: some kernels are built or booted without IA-32 emulation, and then
+# neither wine32 nor Wine's WoW64 mode can execute a single 32-bit
+# instruction. The reason is printed, so a skipped run is never mistaken for
+# a passing one.
+set -eu
+prog=$1
+case "$prog" in /*) ;; *) prog="$(pwd)/$prog" ;; esac
+shift
+
+loader=/usr/lib/wine/wine
+if ! "$loader" --version >/dev/null 2>&1; then
+  if [ -e "$loader" ]; then
+    echo "wine-run: SKIPPED: this kernel cannot execute 32-bit x86 programs ($loader: $("$loader" --version 2>&1 | tail -n1 | sed 's/.*: //'))" >&2
+  else
+    echo "wine-run: SKIPPED: wine32 is not installed (scripts/install-deps.sh)" >&2
+  fi
+  exit 77
+fi
+
+if [ -z "${TORVEX_WINEPREFIX:-}" ]; then
+  b=$(dirname "$prog")
+  while [ "$b" != / ] && [ ! -f "$b/CMakeCache.txt" ]; do b=$(dirname "$b"); done
+  [ "$b" = / ] && b=$(dirname "$prog")
+  TORVEX_WINEPREFIX="$b/wineprefix"
+fi
+export WINEPREFIX="$TORVEX_WINEPREFIX" WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+driver=null
+[ -n "${DISPLAY:-}" ] && driver=x11
+if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
+  mkdir -p "$WINEPREFIX"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
+      wineboot -i >/dev/null 2>&1 || true
+      wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d $driver /f >/dev/null 2>&1 || true
+      wineserver -w || true
+      rm -f "$WINEPREFIX"/.torvex-*
+      touch "$WINEPREFIX/.torvex-$driver"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+exec wine "$prog" "$@"

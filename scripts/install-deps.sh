@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building and testing TORVEX2 needs on a fresh Debian 12 machine.
+# Safe to run again: it only installs what is missing. Needs root.
+set -u
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+pkgs_native="cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest xvfb xauth python3 imagemagick"
+pkgs_i386="wine wine32:i386"
+for p in $pkgs_native $pkgs_i386; do have "$p" || need+=("$p"); done
+if [ ${#need[@]} -eq 0 ]; then echo "install-deps: everything is present"; exit 0; fi
+export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then dpkg --add-architecture i386; fi
+# One index may fail to update after adding i386; that must not stop us.
+apt-get update || echo "install-deps: apt-get update reported a failure; going on"
+apt-get install -y -t bookworm --no-install-recommends "${need[@]}" || {
+  echo "install-deps: retrying with recommends" >&2
+  apt-get install -y -t bookworm "${need[@]}"
+}
