@@ -1,0 +1,257 @@
+/*
+ * cli.cpp -- the cphost program: command line, script files, trace output.
+ *
+ *   cphost [OPTIONS] [COMMAND [ARG ...]]
+ *
+ * Options end at the first word that is not an option (the command) or at
+ * "--"; everything after the command is its arguments. A script line is
+ * read the same way, so it may carry options of its own (--do, --set, ...)
+ * on top of those of the command line.
+ */
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <fstream>
+
+#include "cphost/actions.h"
+#include "cphost/host.h"
+
+namespace cphost {
+
+namespace {
+
+const char kUsage[] =
+    "usage: cphost [--plugin PATH] [--set NAME=NUMBER] [--offline] [--option NAME=INTEGER]\n"
+    "              [--scenario FILE] [--reply QUERY=TEXT] [--trace FILE|-] [--do ACTIONS]\n"
+    "              [--real-time] (--script FILE | COMMAND [ARG ...])";
+
+struct Settings {
+    std::string plugin;
+    std::vector<std::pair<std::string, double>> variables;
+    std::vector<std::pair<std::string, long>> options;
+    std::string scenario;
+    std::vector<std::pair<std::string, std::string>> replies;
+    std::string trace;
+    bool haveActions = false;
+    std::string actions;
+    bool realTime = false;
+    std::string script;
+    std::string command;
+    std::vector<std::string> args;
+};
+
+bool splitAssignment(const std::string &text, std::string &name, std::string &value)
+{
+    size_t eq = text.find('=');
+    if (eq == std::string::npos)
+        return false;
+    name = trim(text.substr(0, eq));
+    value = trim(text.substr(eq + 1));
+    return !name.empty();
+}
+
+/* Parses words into `s` (which may already hold settings). */
+bool parseWords(const std::vector<std::string> &words, Settings &s, bool allowScript, std::string &error)
+{
+    size_t i = 0;
+    auto operand = [&](const std::string &option, std::string &out) {
+        if (i + 1 >= words.size()) {
+            error = option + " needs a value";
+            return false;
+        }
+        out = words[++i];
+        return true;
+    };
+    for (; i < words.size(); ++i) {
+        const std::string &w = words[i];
+        std::string v, name, value;
+        if (w == "--") {
+            ++i;
+            break;
+        }
+        if (w.size() < 2 || w[0] != '-' || w[1] != '-')
+            break;
+        if (w == "--plugin") {
+            if (!operand(w, s.plugin))
+                return false;
+        } else if (w == "--script" && allowScript) {
+            if (!operand(w, s.script))
+                return false;
+        } else if (w == "--set") {
+            if (!operand(w, v))
+                return false;
+            char *end = nullptr;
+            double number = 0;
+            if (splitAssignment(v, name, value)) {
+                errno = 0;
+                number = strtod(value.c_str(), &end);
+            }
+            if (name.empty() || value.empty() || !end || *end || errno) {
+                error = "--set needs NAME=NUMBER, not '" + v + "'";
+                return false;
+            }
+            s.variables.emplace_back(name, number);
+        } else if (w == "--offline") {
+            s.variables.emplace_back("_offline", 1.0);
+        } else if (w == "--option") {
+            if (!operand(w, v))
+                return false;
+            char *end = nullptr;
+            long number = 0;
+            if (splitAssignment(v, name, value)) {
+                errno = 0;
+                number = strtol(value.c_str(), &end, 10);
+            }
+            if (name.empty() || value.empty() || !end || *end || errno) {
+                error = "--option needs NAME=INTEGER, not '" + v + "'";
+                return false;
+            }
+            s.options.emplace_back(name, number);
+        } else if (w == "--scenario") {
+            if (!operand(w, s.scenario))
+                return false;
+        } else if (w == "--reply") {
+            if (!operand(w, v))
+                return false;
+            size_t eq = v.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                error = "--reply needs QUERY=TEXT, not '" + v + "'";
+                return false;
+            }
+            s.replies.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+        } else if (w == "--trace" && allowScript) {
+            if (!operand(w, s.trace))
+                return false;
+        } else if (w == "--do") {
+            if (!operand(w, s.actions))
+                return false;
+            s.haveActions = true;
+        } else if (w == "--real-time") {
+            s.realTime = true;
+        } else {
+            error = "unknown option " + w;
+            return false;
+        }
+    }
+    if (i < words.size()) {
+        s.command = words[i];
+        s.args.assign(words.begin() + (ptrdiff_t)i + 1, words.end());
+    }
+    return true;
+}
+
+int runOne(const Settings &s, const std::function<void(const std::string &)> &sink, FILE *err)
+{
+    Host host;
+    if (!s.plugin.empty())
+        host.setPluginPath(s.plugin);
+    for (auto &v : s.variables)
+        host.setVariable(v.first, v.second);
+    for (auto &o : s.options)
+        host.setOption(o.first, o.second);
+    host.setScenario(s.scenario);
+    for (auto &r : s.replies)
+        host.addReply(r.first, r.second);
+    host.setRealTime(s.realTime);
+    host.setTraceSink(sink);
+    int status = s.haveActions ? host.run(s.command, s.args, s.actions) : host.runInteractive(s.command, s.args);
+    if (!host.error().empty())
+        fprintf(err, "cphost: %s\n", host.error().c_str());
+    return status;
+}
+
+}  // namespace
+
+int cphostMain(int argc, char **argv, FILE *err)
+{
+    std::vector<std::string> words(argv + 1, argv + argc);
+    Settings global;
+    std::string error;
+    if (!parseWords(words, global, true, error)) {
+        fprintf(err, "cphost: %s\n%s\n", error.c_str(), kUsage);
+        return kUsageError;
+    }
+    if (global.script.empty() == global.command.empty()) {
+        fprintf(err, "cphost: %s\n%s\n", global.script.empty() ? "no command given" : "--script and a command exclude each other",
+                kUsage);
+        return kUsageError;
+    }
+    // Actions are checked before anything runs, so a typo costs no run.
+    if (global.haveActions) {
+        std::vector<Action> parsed;
+        if (!parseActions(global.actions, parsed, error)) {
+            fprintf(err, "cphost: %s\n", error.c_str());
+            return kUsageError;
+        }
+    }
+
+    FILE *trace = nullptr;
+    bool closeTrace = false;
+    if (global.trace == "-") {
+        trace = stdout;
+    } else if (!global.trace.empty()) {
+        trace = fopen(global.trace.c_str(), "wb");
+        if (!trace) {
+            fprintf(err, "cphost: cannot write %s\n", global.trace.c_str());
+            return kUsageError;
+        }
+        closeTrace = true;
+    }
+    auto sink = [trace](const std::string &line) {
+        if (trace) {
+            fputs(line.c_str(), trace);
+            fputc('\n', trace);
+            fflush(trace);
+        }
+    };
+
+    int status = 0;
+    if (global.script.empty()) {
+        status = runOne(global, sink, err);
+    } else {
+        std::ifstream in(global.script, std::ios::binary);
+        if (!in) {
+            fprintf(err, "cphost: cannot read %s\n", global.script.c_str());
+            status = kUsageError;
+        }
+        std::string line;
+        int number = 0;
+        while (status != kUsageError && in && std::getline(in, line)) {
+            ++number;
+            std::string t = trim(line);
+            if (t.empty() || t[0] == '#')
+                continue;
+            std::vector<std::string> lineWords;
+            Settings s = global;
+            s.script.clear();
+            if (!splitWords(t, lineWords, error) || !parseWords(lineWords, s, false, error) || s.command.empty()) {
+                fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number,
+                        error.empty() ? "no command" : error.c_str());
+                status = kUsageError;
+                break;
+            }
+            if (s.haveActions) {
+                std::vector<Action> parsed;
+                if (!parseActions(s.actions, parsed, error)) {
+                    fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number, error.c_str());
+                    status = kUsageError;
+                    break;
+                }
+            }
+            int rc = runOne(s, sink, err);
+            if (rc >= kUsageError) {
+                status = rc;  // usage, action and host failures stop the script
+                break;
+            }
+            if (status == 0)
+                status = rc;
+        }
+    }
+    if (closeTrace)
+        fclose(trace);
+    return status;
+}
+
+}  // namespace cphost

@@ -1,0 +1,662 @@
+/*
+ * host.cpp -- loading the plug-in, the service callback, the host window
+ * that formats text, and the USER32 entries of the plug-in that the host
+ * watches (dialogs, message boxes, timers).
+ *
+ * Watching: after LoadLibrary the host patches the plug-in module's import
+ * address table for DialogBoxParamA, MessageBoxA, SetTimer and KillTimer.
+ * DialogBoxParamA runs the dialog with a wrapping dialog procedure, so the
+ * host writes "dialog NNN" at WM_INITDIALOG (before anything the dialog
+ * sends) and "end NNN R" with the value DialogBoxParamA returns, which is
+ * the EndDialog result. MessageBoxA is passed on and its answer written as a
+ * "box" line. With automation, SetTimer/KillTimer of the plug-in's dialogs
+ * are held back (recorded, not started) so polls happen only at `tick`.
+ */
+#include "cphost/host_impl.h"
+
+#include <math.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "cphost/format.h"
+#include "plugin/host_abi.h"
+
+namespace cphost {
+
+namespace {
+
+/* The run in progress on this thread (hooks and timer procedures have no
+   context of their own). */
+Host::Impl *g_run = nullptr;
+
+typedef INT_PTR(WINAPI *DialogBoxParamAFn)(HINSTANCE, LPCSTR, HWND, DLGPROC, LPARAM);
+typedef int(WINAPI *MessageBoxAFn)(HWND, LPCSTR, LPCSTR, UINT);
+typedef UINT_PTR(WINAPI *SetTimerFn)(HWND, UINT_PTR, UINT, TIMERPROC);
+typedef BOOL(WINAPI *KillTimerFn)(HWND, UINT_PTR);
+
+DialogBoxParamAFn realDialogBoxParamA;
+MessageBoxAFn realMessageBoxA;
+SetTimerFn realSetTimer;
+KillTimerFn realKillTimer;
+
+void resolveRealEntries()
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    realDialogBoxParamA = (DialogBoxParamAFn)(void *)GetProcAddress(user32, "DialogBoxParamA");
+    realMessageBoxA = (MessageBoxAFn)(void *)GetProcAddress(user32, "MessageBoxA");
+    realSetTimer = (SetTimerFn)(void *)GetProcAddress(user32, "SetTimer");
+    realKillTimer = (KillTimerFn)(void *)GetProcAddress(user32, "KillTimer");
+}
+
+std::string numberText(double value)
+{
+    char buffer[64];
+    snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
+}
+
+const char *buttonName(int answer)
+{
+    switch (answer) {
+    case IDOK: return "OK";
+    case IDCANCEL: return "Cancel";
+    case IDABORT: return "Abort";
+    case IDRETRY: return "Retry";
+    case IDIGNORE: return "Ignore";
+    case IDYES: return "Yes";
+    case IDNO: return "No";
+    default: return nullptr;
+    }
+}
+
+INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Host::Impl *run = g_run;
+    if (!run)
+        return FALSE;
+    DialogFrame *frame = nullptr;
+    for (auto it = run->frames.rbegin(); it != run->frames.rend(); ++it)
+        if (it->window == window) {
+            frame = &*it;
+            break;
+        }
+    if (!frame)
+        for (auto it = run->frames.rbegin(); it != run->frames.rend(); ++it)
+            if (!it->window) {
+                it->window = window;
+                frame = &*it;
+                break;
+            }
+    if (!frame || !frame->proc)
+        return FALSE;
+    if (message == WM_INITDIALOG) {
+        int number = dialogInfoNumber(window);
+        if (number)
+            frame->templateNumber = number;
+        run->emit("dialog " + std::to_string(frame->templateNumber) + " \"" + quoteField(windowText(window)) + "\"");
+    }
+    DLGPROC proc = frame->proc;  // the frame vector may grow while the procedure runs
+    return proc(window, message, wParam, lParam);
+}
+
+INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM param)
+{
+    Host::Impl *run = g_run;
+    if (!run)
+        return realDialogBoxParamA(instance, templateName, owner, proc, param);
+    DialogFrame frame;
+    frame.proc = proc;
+    frame.templateNumber = IS_INTRESOURCE(templateName) ? (int)(uintptr_t)templateName : 0;
+    run->frames.push_back(frame);
+    size_t depth = run->frames.size();
+    INT_PTR result = realDialogBoxParamA(instance, templateName, owner, wrappedDialogProc, param);
+    int number = run->frames.size() >= depth ? run->frames[depth - 1].templateNumber : frame.templateNumber;
+    run->frames.resize(depth - 1);
+    run->emit("end " + std::to_string(number) + " " + std::to_string((long long)result));
+    return result;
+}
+
+int WINAPI hookMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+{
+    int answer = realMessageBoxA(owner, text, caption, type);
+    if (Host::Impl *run = g_run) {
+        const char *name = buttonName(answer);
+        run->emit("box \"" + quoteField(caption ? caption : "Error") + "\" \"" + quoteField(text ? text : "") +
+                  "\" -> " + (name ? std::string(name) : std::to_string(answer)));
+    }
+    return answer;
+}
+
+UINT_PTR WINAPI hookSetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc)
+{
+    Host::Impl *run = g_run;
+    if (run && run->automate && !run->realTime && window) {
+        for (auto &t : run->heldTimers)
+            if (t.first == window && t.second == id)
+                return id;
+        run->heldTimers.emplace_back(window, id);
+        return id;
+    }
+    return realSetTimer(window, id, elapse, proc);
+}
+
+BOOL WINAPI hookKillTimer(HWND window, UINT_PTR id)
+{
+    if (Host::Impl *run = g_run)
+        for (auto it = run->heldTimers.begin(); it != run->heldTimers.end(); ++it)
+            if (it->first == window && it->second == id) {
+                run->heldTimers.erase(it);
+                return TRUE;
+            }
+    return realKillTimer(window, id);
+}
+
+/* Replaces, in `module`'s import address table, every entry that points at
+   `original` by `replacement`. */
+void patchImport(HMODULE module, void *original, void *replacement)
+{
+    if (!original)
+        return;
+    BYTE *base = (BYTE *)module;
+    IMAGE_DOS_HEADER *dos = (IMAGE_DOS_HEADER *)base;
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
+        return;
+    IMAGE_NT_HEADERS *nt = (IMAGE_NT_HEADERS *)(base + dos->e_lfanew);
+    IMAGE_DATA_DIRECTORY dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!dir.VirtualAddress)
+        return;
+    for (IMAGE_IMPORT_DESCRIPTOR *d = (IMAGE_IMPORT_DESCRIPTOR *)(base + dir.VirtualAddress); d->Name; ++d) {
+        for (IMAGE_THUNK_DATA *t = (IMAGE_THUNK_DATA *)(base + d->FirstThunk); t->u1.Function; ++t) {
+            if ((void *)(uintptr_t)t->u1.Function != original)
+                continue;
+            DWORD protect;
+            if (VirtualProtect(&t->u1.Function, sizeof t->u1.Function, PAGE_READWRITE, &protect)) {
+                t->u1.Function = (uintptr_t)replacement;
+                VirtualProtect(&t->u1.Function, sizeof t->u1.Function, protect, &protect);
+            }
+        }
+    }
+}
+
+uint32_t TORVEX_STDCALL serviceCallback(uint32_t context, uint32_t code, uint32_t a, uint32_t b)
+{
+    Host::Impl *impl = reinterpret_cast<Host::Impl *>((uintptr_t)context);
+    return impl ? impl->service(code, a, b) : 1;
+}
+
+void __cdecl simulatorTrace(void *context, int kind, const char *text, int number)
+{
+    Host::Impl *impl = static_cast<Host::Impl *>(context);
+    std::string t = text ? text : "";
+    switch (kind) {
+    case 1: impl->emit("> " + t); break;
+    case 2: impl->emit("? " + t); break;
+    case 3: impl->emit(t.empty() ? "<" : "< " + t); break;
+    case 4: impl->emit("! " + std::to_string(number)); break;
+    case 5: impl->emit("# unknown " + t); break;
+    case 6: impl->emit("# fault " + t); break;
+    default: impl->emit("# event " + std::to_string(kind) + " " + t); break;
+    }
+}
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == HOST_FORMAT_MESSAGE) {
+        FormatRecord *record = (FormatRecord *)lParam;
+        if (!record || !record->output)
+            return 0;
+        size_t n = formatSlots((char *)(uintptr_t)record->output, kFormatOutputLimit,
+                               (const char *)(uintptr_t)record->format, record->slots, HOST_FORMAT_SLOTS);
+        record->result = (uint32_t)n;
+        return (LRESULT)n;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND createHostWindow()
+{
+    static bool registered = false;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = hostWindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = "CphostWindow";
+        registered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    return CreateWindowExA(0, "CphostWindow", "cphost", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
+                           nullptr, nullptr, instance, nullptr);
+}
+
+std::string programFolder()
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path)
+        return ".";
+    std::string s(path, n);
+    size_t slash = s.find_last_of("\\/");
+    return slash == std::string::npos ? "." : s.substr(0, slash);
+}
+
+std::string fullPath(const std::string &path)
+{
+    char buffer[MAX_PATH];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    return (n == 0 || n >= sizeof buffer) ? path : std::string(buffer, n);
+}
+
+void CALLBACK driverTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_run)
+        g_run->step();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+std::string windowText(HWND window)
+{
+    char buffer[1024];
+    int n = GetWindowTextA(window, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? (size_t)n : 0);
+}
+
+std::string className(HWND window)
+{
+    char buffer[256];
+    int n = GetClassNameA(window, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? (size_t)n : 0);
+}
+
+int dialogInfoNumber(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!equalsNoCase(className(child), "DLGINFO"))
+            continue;
+        std::string text = windowText(child);
+        if (text.size() > 5 && equalsNoCase(text.substr(0, 5), "KTDLG"))
+            return atoi(text.c_str() + 5);
+    }
+    return 0;
+}
+
+void Host::Impl::emit(const std::string &line)
+{
+    lines.push_back(line);
+    if (sink)
+        sink(line);
+}
+
+double *Host::Impl::findVariable(const std::string &name)
+{
+    for (auto &v : variables)
+        if (v.first == name)
+            return &v.second;
+    return nullptr;
+}
+
+uint32_t Host::Impl::addData(const HostData &d)
+{
+    data.push_back(d);
+    return kHandleBase + (uint32_t)(data.size() - 1);
+}
+
+bool Host::Impl::fail(const std::string &message)
+{
+    if (!failed) {
+        failed = true;
+        error = message;
+    }
+    return false;
+}
+
+uint32_t Host::Impl::service(uint32_t code, uint32_t a, uint32_t b)
+{
+    switch (code) {
+    case HOSTSVC_REGISTER_COMMAND: {
+        const CommandRecord *record = (const CommandRecord *)(uintptr_t)a;
+        if (!record || !record->name)
+            return 1;
+        CommandInfo info;
+        info.name.assign((const char *)(uintptr_t)record->name, strnlen((const char *)(uintptr_t)record->name, 256));
+        info.procedure = record->procedure;
+        const uint8_t *types = (const uint8_t *)(uintptr_t)b;
+        for (unsigned i = 0; i < record->argumentCount && i < 64; ++i)
+            info.argumentTypes.push_back(types ? types[i] : (uint8_t)HOSTARG_TEXT);
+        commands.push_back(info);
+        return 0;
+    }
+    case HOSTSVC_GET_WINDOW:
+        if (a != HOST_WINDOW_SELECTOR || !b || !hostWindow)
+            return 1;
+        *(HWND *)(uintptr_t)b = hostWindow;
+        return 0;
+    case HOSTSVC_RESOLVE_HANDLE: {
+        void **out = (void **)(uintptr_t)b;
+        if (!out)
+            return 1;
+        if (a < kHandleBase || a - kHandleBase >= data.size())
+            return 1;
+        HostData &d = data[a - kHandleBase];
+        static uint32_t emptyList[1] = {0};
+        if (d.kind == HostData::Text)
+            *out = (void *)d.text.c_str();
+        else if (d.kind == HostData::Number)
+            *out = &d.number;
+        else
+            *out = d.list.empty() ? (void *)emptyList : (void *)d.list.data();
+        return 0;
+    }
+    case HOSTSVC_GET_VARIABLE: {
+        if (!a || !b)
+            return 1;
+        double *v = findVariable(std::string((const char *)(uintptr_t)a, strnlen((const char *)(uintptr_t)a, 256)));
+        if (!v)
+            return 1;
+        memcpy((void *)(uintptr_t)b, v, sizeof(double));
+        return 0;
+    }
+    case HOSTSVC_SET_VARIABLE: {
+        if (!a || !b)
+            return 1;
+        std::string name((const char *)(uintptr_t)a, strnlen((const char *)(uintptr_t)a, 256));
+        double value;
+        memcpy(&value, (const void *)(uintptr_t)b, sizeof value);
+        if (double *v = findVariable(name))
+            *v = value;
+        else
+            variables.emplace_back(name, value);
+        emit("set " + name + " " + numberText(value));
+        return 0;
+    }
+    case HOSTSVC_SHOW_TEXT:
+        emit("text \"" + quoteField(a ? std::string((const char *)(uintptr_t)a, strnlen((const char *)(uintptr_t)a, 4096)) : "") + "\"");
+        return 0;
+    case HOSTSVC_OPEN_DEVICE: {
+        const OpenDeviceRecord *record = (const OpenDeviceRecord *)(uintptr_t)a;
+        if (!record || !record->connection)
+            return 1;
+        *(uint32_t *)(uintptr_t)record->connection = 1;
+        return 0;
+    }
+    case HOSTSVC_REPORT_STATUS:
+        emit("status " + std::to_string(a & 0xFFFF) + " \"" +
+             quoteField(b ? std::string((const char *)(uintptr_t)b, strnlen((const char *)(uintptr_t)b, 4096)) : "") + "\"");
+        return 0;
+    case HOSTSVC_SHOW_HELP:
+        emit("help " + std::to_string(b >> 16));
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+int Host::Impl::execute(const std::string &command, const std::vector<std::string> &args, bool automated,
+                        const std::string &actionText)
+{
+    lines.clear();
+    error.clear();
+    commands.clear();
+    data.clear();
+    actions.clear();
+    heldTimers.clear();
+    frames.clear();
+    nextAction = 0;
+    actionSince = idleSince = 0;
+    waiting = failed = false;
+    automate = automated;
+
+    if (g_run) {
+        error = "another run is in progress on this thread";
+        return kHostFailure;
+    }
+    if (automated && !parseActions(actionText, actions, error))
+        return kUsageError;
+    if (!realDialogBoxParamA)
+        resolveRealEntries();
+
+    std::string pluginFile = fullPath(pluginPath.empty() ? programFolder() + "\\TORVEX2.dll" : pluginPath);
+    size_t slash = pluginFile.find_last_of("\\/");
+    std::string pluginFolder = slash == std::string::npos ? "." : pluginFile.substr(0, slash);
+    std::string sim = simulatorPath.empty() ? pluginFolder + "\\TELVOR.dll" : fullPath(simulatorPath);
+
+    // The simulator stays loaded across runs (the plug-in binds to this
+    // module); it is reset before each run.
+    if (!simulator)
+        simulator = LoadLibraryExA(sim.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    typedef void(__cdecl * SetTraceFn)(TvsimTraceFn, void *);
+    typedef void(__cdecl * ResetFn)(void);
+    typedef int(__cdecl * LoadScenarioFn)(const char *);
+    typedef int(__cdecl * SetReplyFn)(const char *, const char *);
+    typedef const char *(__cdecl * LastErrorFn)(void);
+    SetTraceFn setTrace = nullptr;
+    if (simulator) {
+        setTrace = (SetTraceFn)(void *)GetProcAddress(simulator, "tvsim_SetTrace");
+        ResetFn reset = (ResetFn)(void *)GetProcAddress(simulator, "tvsim_Reset");
+        LoadScenarioFn load = (LoadScenarioFn)(void *)GetProcAddress(simulator, "tvsim_LoadScenario");
+        SetReplyFn setReply = (SetReplyFn)(void *)GetProcAddress(simulator, "tvsim_SetReply");
+        LastErrorFn lastError = (LastErrorFn)(void *)GetProcAddress(simulator, "tvsim_LastError");
+        if (reset)
+            reset();
+        if (!scenario.empty()) {
+            if (!load || load(scenario.c_str()) != 0) {
+                error = "scenario " + scenario + ": " + (lastError && lastError() ? lastError() : "cannot be loaded");
+                return kHostFailure;
+            }
+        }
+        for (auto &r : replies)
+            if (!setReply || setReply(r.first.c_str(), r.second.c_str()) != 0) {
+                error = "reply " + r.first + ": " + (lastError && lastError() ? lastError() : "refused by the simulator");
+                return kHostFailure;
+            }
+    } else if (!scenario.empty() || !replies.empty()) {
+        error = "simulator " + sim + " cannot be loaded";
+        return kHostFailure;
+    }
+
+    if (!options.empty()) {
+        std::string why;
+        if (!layOutInstallation(why)) {
+            error = "installation: " + why;
+            restoreInstallation();
+            return kHostFailure;
+        }
+    }
+
+    g_run = this;
+    hostWindow = createHostWindow();
+    this->plugin = LoadLibraryExA(pluginFile.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    OocpsrvEntry entry = nullptr;
+    if (this->plugin) {
+        patchImport(this->plugin, (void *)realDialogBoxParamA, (void *)hookDialogBoxParamA);
+        patchImport(this->plugin, (void *)realMessageBoxA, (void *)hookMessageBoxA);
+        patchImport(this->plugin, (void *)realSetTimer, (void *)hookSetTimer);
+        patchImport(this->plugin, (void *)realKillTimer, (void *)hookKillTimer);
+        const char *names[] = {"OOCPSRV", "_OOCPSRV@16", "OOCPSRV@16"};
+        for (const char *n : names)
+            if (!entry)
+                entry = (OocpsrvEntry)(void *)GetProcAddress(this->plugin, n);
+        if (!entry)
+            entry = (OocpsrvEntry)(void *)GetProcAddress(this->plugin, MAKEINTRESOURCEA(3));
+    }
+    int status = 0;
+    if (setTrace)
+        setTrace(simulatorTrace, this);
+    if (!hostWindow) {
+        error = "the host window cannot be created";
+        status = kHostFailure;
+    } else if (!this->plugin) {
+        error = "plug-in " + pluginFile + " cannot be loaded (error " + std::to_string(GetLastError()) + ")";
+        status = kHostFailure;
+    } else if (!entry) {
+        error = "plug-in " + pluginFile + " has no OOCPSRV entry";
+        status = kHostFailure;
+    } else {
+        CreateRecord create = {};
+        create.callback = (uint32_t)(uintptr_t)&serviceCallback;
+        create.context = (uint32_t)(uintptr_t)this;
+        uint16_t created = entry(0, CPMSG_CREATE, &create, 0);
+        OocpsrvEntry instanceEntry = create.entry ? (OocpsrvEntry)(uintptr_t)create.entry : entry;
+        uint32_t handle = create.handle;
+        if (created != 0) {
+            error = "the plug-in refused message 2 (status " + std::to_string(created) + ")";
+            status = kHostFailure;
+        } else {
+            // A refused registration keeps the commands registered before it;
+            // a refused initialisation leaves the plug-in offline. Both go on,
+            // as the host's own start-up does.
+            instanceEntry(handle, CPMSG_REGISTER, nullptr, 0);
+            instanceEntry(handle, CPMSG_INIT, nullptr, 0);
+
+            const CommandInfo *found = nullptr;
+            for (const CommandInfo &c : commands)
+                if (equalsNoCase(c.name, command))
+                    found = &c;
+            if (!found) {
+                std::string known;
+                for (const CommandInfo &c : commands)
+                    known += (known.empty() ? "" : ", ") + c.name;
+                error = "unknown command '" + command + "' (the plug-in registers: " + known + ")";
+                status = kUsageError;
+            } else if (args.size() > found->argumentTypes.size()) {
+                error = command + " takes " + std::to_string(found->argumentTypes.size()) + " argument(s), " +
+                        std::to_string(args.size()) + " given";
+                status = kUsageError;
+            } else {
+                HostData list;
+                list.kind = HostData::List;
+                for (size_t i = 0; i < found->argumentTypes.size() && status == 0; ++i) {
+                    if (i >= args.size()) {
+                        list.list.push_back(0);  // absent: the plug-in's own check answers
+                        continue;
+                    }
+                    HostData d;
+                    if (found->argumentTypes[i] == HOSTARG_NUMBER) {
+                        const char *text = args[i].c_str();
+                        char *end = nullptr;
+                        d.kind = HostData::Number;
+                        d.number = strtod(text, &end);
+                        while (end && *end == ' ')
+                            ++end;
+                        if (args[i].empty() || !end || *end || !isfinite(d.number)) {
+                            error = "argument " + std::to_string(i + 1) + " of " + found->name +
+                                    " must be a number, not '" + args[i] + "'";
+                            status = kUsageError;
+                        }
+                    } else {
+                        d.kind = HostData::Text;
+                        d.text = args[i];
+                    }
+                    list.list.push_back(addData(d));
+                }
+                if (status == 0) {
+                    uint32_t listHandle = addData(list);
+                    CommandProcedure proc = (CommandProcedure)(uintptr_t)found->procedure;
+                    if (automated)
+                        driverTimer = realSetTimer(nullptr, 0, 10, driverTimerProc);
+                    status = proc(listHandle, handle);
+                    if (automated) {
+                        afterCommand();
+                        realKillTimer(nullptr, driverTimer);
+                        driverTimer = 0;
+                        if (failed)
+                            status = kActionFailed;
+                    }
+                }
+            }
+            instanceEntry(handle, CPMSG_END, nullptr, 0);
+            instanceEntry(handle, CPMSG_RELEASE, nullptr, 0);
+        }
+    }
+    if (setTrace)
+        setTrace(nullptr, nullptr);
+    if (this->plugin)
+        FreeLibrary(this->plugin);
+    this->plugin = nullptr;
+    if (hostWindow)
+        DestroyWindow(hostWindow);
+    hostWindow = nullptr;
+    restoreInstallation();
+    heldTimers.clear();
+    g_run = nullptr;
+    return status;
+}
+
+// ---------------------------------------------------------------------------
+
+Host::Host() : impl_(new Impl)
+{
+    // The host's own switch: present and 0 unless the run is offline.
+    impl_->variables.emplace_back("_offline", 0.0);
+}
+
+Host::~Host()
+{
+    if (impl_->simulator)
+        FreeLibrary(impl_->simulator);
+}
+
+void Host::setPluginPath(const std::string &path) { impl_->pluginPath = path; }
+void Host::setSimulatorPath(const std::string &path) { impl_->simulatorPath = path; }
+
+void Host::setVariable(const std::string &name, double value)
+{
+    if (double *v = impl_->findVariable(name))
+        *v = value;
+    else
+        impl_->variables.emplace_back(name, value);
+}
+
+void Host::removeVariable(const std::string &name)
+{
+    auto &v = impl_->variables;
+    for (auto it = v.begin(); it != v.end(); ++it)
+        if (it->first == name) {
+            v.erase(it);
+            return;
+        }
+}
+
+bool Host::variable(const std::string &name, double *value) const
+{
+    double *v = impl_->findVariable(name);
+    if (v && value)
+        *value = *v;
+    return v != nullptr;
+}
+
+void Host::setOption(const std::string &name, long value)
+{
+    for (auto &o : impl_->options)
+        if (o.first == name) {
+            o.second = value;
+            return;
+        }
+    impl_->options.emplace_back(name, value);
+}
+
+void Host::setScenario(const std::string &path) { impl_->scenario = path; }
+void Host::addReply(const std::string &query, const std::string &replies) { impl_->replies.emplace_back(query, replies); }
+void Host::clearReplies() { impl_->replies.clear(); }
+void Host::setRealTime(bool realTime) { impl_->realTime = realTime; }
+void Host::setActionTimeout(int milliseconds) { impl_->actionTimeout = milliseconds < 0 ? 0 : milliseconds; }
+void Host::setTraceSink(std::function<void(const std::string &)> sink) { impl_->sink = std::move(sink); }
+
+int Host::run(const std::string &command, const std::vector<std::string> &args, const std::string &actions)
+{
+    return impl_->execute(command, args, true, actions);
+}
+
+int Host::runInteractive(const std::string &command, const std::vector<std::string> &args)
+{
+    return impl_->execute(command, args, false, std::string());
+}
+
+const std::vector<std::string> &Host::transcript() const { return impl_->lines; }
+const std::string &Host::error() const { return impl_->error; }
+const std::vector<CommandInfo> &Host::commands() const { return impl_->commands; }
+
+}  // namespace cphost

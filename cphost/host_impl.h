@@ -1,0 +1,114 @@
+/*
+ * host_impl.h -- the inside of cphost::Host, shared by its sources
+ * (host.cpp: loading, services, hooks; driver.cpp: actions; install.cpp:
+ * option file and registry).
+ */
+#ifndef CPHOST_HOST_IMPL_H
+#define CPHOST_HOST_IMPL_H
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cphost/actions.h"
+#include "cphost/host.h"
+
+namespace cphost {
+
+/* A value the host hands to the plug-in by handle (service 99). */
+struct HostData {
+    enum Kind { Text, Number, List } kind = Text;
+    std::string text;
+    double number = 0;
+    std::vector<uint32_t> list;
+};
+
+/* A modal dialog opened through DialogBoxParamA, innermost last. */
+struct DialogFrame {
+    DLGPROC proc = nullptr;  // the plug-in's dialog procedure
+    HWND window = nullptr;   // bound at its first message
+    int templateNumber = 0;  // from its DLGINFO text, else the template id
+};
+
+/* The registry state that an installation set-up changed. */
+struct RegistryBackup {
+    bool active = false;
+    bool valueExisted = false;
+    DWORD valueType = 0;
+    std::vector<BYTE> value;
+    std::vector<std::string> createdKeys;  // outermost first
+    std::string folder;                    // the installation folder laid out
+};
+
+typedef void(__cdecl *TvsimTraceFn)(void *, int, const char *, int);
+
+struct Host::Impl {
+    // ---- configuration, kept across runs ----
+    std::string pluginPath;
+    std::string simulatorPath;
+    std::vector<std::pair<std::string, double>> variables;  // in order of creation
+    std::vector<std::pair<std::string, long>> options;
+    std::string scenario;
+    std::vector<std::pair<std::string, std::string>> replies;
+    bool realTime = false;
+    int actionTimeout = 5000;
+    std::function<void(const std::string &)> sink;
+
+    // ---- the last run ----
+    std::vector<std::string> lines;
+    std::string error;
+    std::vector<CommandInfo> commands;
+    std::deque<HostData> data;  // handle = kHandleBase + index
+    HWND hostWindow = nullptr;
+    HMODULE plugin = nullptr;
+    HMODULE simulator = nullptr;
+    RegistryBackup registry;
+
+    // ---- automation ----
+    bool automate = false;
+    std::vector<Action> actions;
+    size_t nextAction = 0;
+    DWORD actionSince = 0;   // when the pending action was first tried (0: not yet)
+    DWORD idleSince = 0;     // when the actions ran out with a window still up
+    DWORD waitUntil = 0;
+    bool waiting = false;
+    bool failed = false;
+    UINT_PTR driverTimer = 0;
+    std::vector<std::pair<HWND, UINT_PTR>> heldTimers;
+    std::vector<DialogFrame> frames;
+
+    static constexpr uint32_t kHandleBase = 0x4000;
+
+    // host.cpp
+    void emit(const std::string &line);
+    double *findVariable(const std::string &name);
+    uint32_t service(uint32_t code, uint32_t a, uint32_t b);
+    uint32_t addData(const HostData &d);
+    int execute(const std::string &command, const std::vector<std::string> &args, bool automated,
+                const std::string &actionText);
+    bool fail(const std::string &message);  // records an action failure; answers false
+
+    // driver.cpp
+    void step();              // one turn of the automation driver (thread timer)
+    void afterCommand();      // checks what is left once the command returned
+    HWND topWindow() const;   // the window that is on top (enabled dialog or box)
+
+    // install.cpp
+    bool layOutInstallation(std::string &why);
+    void restoreInstallation();
+};
+
+/* Text of a window, bounded. */
+std::string windowText(HWND window);
+std::string className(HWND window);
+/* Template number from the dialog's DLGINFO control ("KTDLG225" -> 225), 0 without one. */
+int dialogInfoNumber(HWND dialog);
+/* A PNG picture of `window` (frame, client and child controls). */
+bool captureWindow(HWND window, const std::string &path, std::string &why);
+
+}  // namespace cphost
+
+#endif
