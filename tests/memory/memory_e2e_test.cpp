@@ -1,0 +1,531 @@
+// ReadRom and WriteRom end to end: the real TORVEX2.dll in the in-process
+// host, talking to the simulated instrument (TELVOR.dll), with real files.
+//
+// The benchmarks at the end are disabled; run them with
+//   memory_tests --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cphost/host.h"
+
+namespace {
+
+// ---- the simulator's test entries, from the same TELVOR.dll the host loads ----
+
+struct Simulator {
+    void(__cdecl *reset)(void) = nullptr;
+    void(__cdecl *readMemory)(unsigned, unsigned char *, unsigned) = nullptr;
+    void(__cdecl *writeMemory)(unsigned, const unsigned char *, unsigned) = nullptr;
+    unsigned(__cdecl *exchangeCount)(void) = nullptr;
+    double(__cdecl *busyMicroseconds)(void) = nullptr;
+
+    bool ready() const { return reset && readMemory && writeMemory && exchangeCount && busyMicroseconds; }
+};
+
+const Simulator &Sim()
+{
+    static Simulator sim = [] {
+        Simulator s;
+        char path[MAX_PATH];
+        DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string folder(path, n);
+        folder = folder.substr(0, folder.find_last_of("\\/"));
+        HMODULE module = LoadLibraryExA((folder + "\\TELVOR.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        if (!module) return s;
+        s.reset = (decltype(s.reset))(void *)GetProcAddress(module, "tvsim_Reset");
+        s.readMemory = (decltype(s.readMemory))(void *)GetProcAddress(module, "tvsim_ReadMemory");
+        s.writeMemory = (decltype(s.writeMemory))(void *)GetProcAddress(module, "tvsim_WriteMemory");
+        s.exchangeCount = (decltype(s.exchangeCount))(void *)GetProcAddress(module, "tvsim_ExchangeCount");
+        s.busyMicroseconds = (decltype(s.busyMicroseconds))(void *)GetProcAddress(module, "tvsim_BusyMicroseconds");
+        return s;
+    }();
+    return sim;
+}
+
+std::vector<unsigned char> SimMemory(unsigned address, unsigned count)
+{
+    std::vector<unsigned char> image(count);
+    Sim().readMemory(address, image.data(), count);
+    return image;
+}
+
+// ---- files ----
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        static int serial = 0;
+        char base[MAX_PATH];
+        GetTempPathA(MAX_PATH, base);
+        path_ = std::string(base) + "torvex_memory_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++serial);
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~TempFolder()
+    {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::string name = path_ + "\\" + found.cFileName;
+                SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveDirectoryA(name.c_str());
+                else
+                    DeleteFileA(name.c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    const std::string &path() const { return path_; }
+    std::string file(const std::string &name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ReadAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const std::string &path, const std::string &data)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+// Lines of a backup file, each without its CR LF; the text must end with one.
+std::vector<std::string> FileLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(text.size(), start) << "the file does not end with CR LF";
+    return lines;
+}
+
+// A restorable line: address, count and 79 characters of data.
+std::string RecordLine(unsigned address, char fill)
+{
+    char head[16];
+    std::snprintf(head, sizeof head, "#H%04X,16,", address);
+    return head + std::string(79, fill) + "\r\n";
+}
+
+// ---- the host ----
+
+class MemoryCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!Sim().ready()) GTEST_SKIP() << "TELVOR.dll with the tvsim_ entries is not beside the test";
+    }
+
+    int Run(const std::string &command, const std::vector<std::string> &args)
+    {
+        int rc = host.run(command, args, "");
+        EXPECT_TRUE(rc == 0 || rc == 1) << command << ": " << host.error();
+        return rc;
+    }
+
+    // Transcript lines that start with `prefix`, with the prefix removed.
+    std::vector<std::string> Lines(const std::string &prefix) const
+    {
+        std::vector<std::string> out;
+        for (const std::string &line : host.transcript())
+            if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(line.substr(prefix.size()));
+        return out;
+    }
+
+    // The replies to the queries in order ("<" alone is an empty reply).
+    std::vector<std::string> Replies() const
+    {
+        std::vector<std::string> out;
+        for (const std::string &line : host.transcript()) {
+            if (line == "<") out.push_back("");
+            else if (line.compare(0, 2, "< ") == 0) out.push_back(line.substr(2));
+        }
+        return out;
+    }
+
+    size_t InstrumentTraffic() const { return Lines("? ").size() + Lines("> ").size(); }
+
+    void ExpectRefused(const char *message)
+    {
+        EXPECT_EQ(std::vector<std::string>{std::string("\"") + message + "\""}, Lines("status 1 "));
+        EXPECT_EQ(0u, Lines("status 0 ").size());
+        EXPECT_EQ(0u, InstrumentTraffic()) << "nothing may reach the instrument before the checks pass";
+    }
+
+    cphost::Host host;
+    TempFolder folder;
+};
+
+// ---- ReadRom ----
+
+TEST_F(MemoryCommand, ReadRomWritesOneLinePerBlock)
+{
+    std::string file = folder.file("a.rom");
+    ASSERT_EQ(0, Run("ReadRom", {"#H00A0", "32", file}));
+
+    EXPECT_EQ((std::vector<std::string>{"PEC:EROM? #H00A0,16", "PEC:EROM? #H00B0,16"}), Lines("? "));
+    EXPECT_EQ((std::vector<std::string>{"\"#H00A0 0016/0032(Bytes)\"", "\"#H00B0 0032/0032(Bytes)\""}),
+              Lines("status 0 "));
+    EXPECT_EQ(0u, Lines("status 1 ").size());
+
+    std::vector<std::string> replies = Replies();
+    ASSERT_EQ(2u, replies.size());
+    EXPECT_EQ("#H00A0,16," + replies[0] + "\r\n#H00B0,16," + replies[1] + "\r\n", ReadAll(file));
+
+    // Each query is answered before its block's progress line.
+    const std::vector<std::string> &t = host.transcript();
+    auto at = [&](const std::string &line) { return std::find(t.begin(), t.end(), line) - t.begin(); };
+    EXPECT_LT(at("? PEC:EROM? #H00B0,16"), at("status 0 \"#H00B0 0032/0032(Bytes)\""));
+    EXPECT_LT(at("status 0 \"#H00A0 0016/0032(Bytes)\""), at("? PEC:EROM? #H00B0,16"));
+}
+
+TEST_F(MemoryCommand, ReadRomAddressText)
+{
+    struct Case { const char *text; const char *firstQuery; };
+    for (const Case &c : {Case{"#h00a0", "PEC:EROM? #H00A0,16"}, Case{"#HXYZ1", "PEC:EROM? #H0000,16"},
+                          Case{"#H12", "PEC:EROM? #H0000,16"}, Case{"", "PEC:EROM? #H0000,16"},
+                          Case{"$Hbeef", "PEC:EROM? #HBEEF,16"}}) {
+        ASSERT_EQ(0, Run("ReadRom", {c.text, "16", folder.file("b.rom")})) << c.text;
+        EXPECT_EQ(std::vector<std::string>{c.firstQuery}, Lines("? ")) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(MemoryCommand, ReadRomPastFFFFWritesFiveDigitAddresses)
+{
+    std::string file = folder.file("wrap.rom");
+    ASSERT_EQ(0, Run("ReadRom", {"#HFFF0", "32", file}));
+    EXPECT_EQ((std::vector<std::string>{"PEC:EROM? #HFFF0,16", "PEC:EROM? #H10000,16"}), Lines("? "));
+    EXPECT_EQ("\"#H10000 0032/0032(Bytes)\"", Lines("status 0 ").back());
+    std::vector<std::string> lines = FileLines(ReadAll(file));
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(0u, lines[1].rfind("#H10000,16,", 0));
+    EXPECT_EQ(lines[0].size() + 1, lines[1].size());
+}
+
+TEST_F(MemoryCommand, ReadRomByteCounts)
+{
+    struct Case { const char *count; size_t blocks; const char *lastProgress; };
+    for (const Case &c : {Case{"16", 1, "\"#H0000 0016/0016(Bytes)\""}, Case{"15.6", 1, "\"#H0000 0016/0016(Bytes)\""},
+                          Case{"100", 6, "\"#H0050 0096/0100(Bytes)\""},
+                          Case{"8192", 512, "\"#H1FF0 8192/8192(Bytes)\""}}) {
+        std::string file = folder.file("count.rom");
+        ASSERT_EQ(0, Run("ReadRom", {"#H0000", c.count, file})) << c.count;
+        EXPECT_EQ(c.blocks, Lines("? ").size()) << c.count;
+        EXPECT_EQ(c.lastProgress, Lines("status 0 ").back()) << c.count;
+        EXPECT_EQ(c.blocks, FileLines(ReadAll(file)).size()) << c.count;
+    }
+
+    for (const char *count : {"15", "15.4", "8193", "8192.5", "0", "-1", "-16", "1e300", "-1e300"}) {
+        std::string file = folder.file(std::string("refused") + ".rom");
+        EXPECT_EQ(1, Run("ReadRom", {"#H0000", count, file})) << count;
+        ExpectRefused("Invalid Parameter!");
+        EXPECT_FALSE(Exists(file)) << count;
+    }
+}
+
+TEST_F(MemoryCommand, ReadRomNotANumberNeverReachesTheInstrument)
+{
+    // The host itself refuses a count that is not a finite number; either way
+    // nothing may be sent and no file made. (NaN reaching the plug-in is
+    // refused with "Invalid Parameter!"; the native tests cover that path.)
+    std::string file = folder.file("nan.rom");
+    for (const char *count : {"NaN", "nan", "inf", "-inf", "abc"}) {
+        EXPECT_NE(0, host.run("ReadRom", {"#H0000", std::string(count), file}, "")) << count;
+        EXPECT_EQ(0u, InstrumentTraffic()) << count;
+        EXPECT_FALSE(Exists(file)) << count;
+    }
+}
+
+TEST_F(MemoryCommand, ReadRomMissingArguments)
+{
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{}, {"#H0000"}, {"#H0000", "32"}}) {
+        EXPECT_EQ(1, Run("ReadRom", args)) << args.size() << " argument(s)";
+        ExpectRefused("Invalid Parameter!");
+    }
+}
+
+TEST_F(MemoryCommand, ReadRomFilesThatCannotBeCreated)
+{
+    std::string readOnly = folder.file("readonly.rom");
+    WriteAll(readOnly, "keep");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+
+    std::string locked = folder.file("locked.rom");
+    WriteAll(locked, "keep");
+    HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+
+    // A reader that does not let others write keeps the backup out as well.
+    std::string beingRead = folder.file("reader.rom");
+    WriteAll(beingRead, "keep");
+    HANDLE reader = CreateFileA(beingRead.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+
+    for (const std::string &name : {folder.path(), folder.file("missing\\a.rom"), readOnly, locked, beingRead,
+                                    std::string()}) {
+        EXPECT_EQ(1, Run("ReadRom", {"#H0000", "32", name})) << name;
+        ExpectRefused("Invalid Filename!");
+    }
+    CloseHandle(lock);
+    CloseHandle(reader);
+    EXPECT_EQ("keep", ReadAll(readOnly));
+    EXPECT_EQ("keep", ReadAll(locked));
+}
+
+TEST_F(MemoryCommand, ReadRomReplacesTheFileAndLetsOthersWrite)
+{
+    std::string file = folder.file("old.rom");
+    WriteAll(file, std::string(5000, 'Z'));
+    HANDLE writer = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+
+    ASSERT_EQ(0, Run("ReadRom", {"#H0000", "16", file}));
+    CloseHandle(writer);
+    std::vector<std::string> lines = FileLines(ReadAll(file));
+    ASSERT_EQ(1u, lines.size());
+    EXPECT_EQ(0u, lines[0].rfind("#H0000,16,", 0));
+}
+
+TEST_F(MemoryCommand, ReadRomOfflineWritesEmptyDataLines)
+{
+    host.setVariable("_offline", 1);
+    std::string file = folder.file("offline.rom");
+    EXPECT_EQ(0, Run("ReadRom", {"#H00A0", "32", file}));
+    host.setVariable("_offline", 0);
+
+    EXPECT_EQ(0u, InstrumentTraffic());
+    EXPECT_EQ("#H00A0,16,\r\n#H00B0,16,\r\n", ReadAll(file));  // 12 bytes a line
+    EXPECT_EQ(2u, Lines("status 0 ").size());
+}
+
+// ---- WriteRom ----
+
+TEST_F(MemoryCommand, WriteRomSendsWholeRecordsOnly)
+{
+    std::string a = RecordLine(0x00A0, '1'), b = RecordLine(0x00B0, '2');
+    std::string file = folder.file("two.rom");
+    WriteAll(file, a + b + std::string(40, 'T'));  // a short last piece is left
+
+    ASSERT_EQ(0, Run("WriteRom", {file}));
+    EXPECT_EQ((std::vector<std::string>{"POC:EROM " + a.substr(0, 90), "POC:EROM " + b.substr(0, 90)}), Lines("> "));
+    EXPECT_EQ((std::vector<std::string>{"\"#H00A0\"", "\"#H00B0\""}), Lines("status 0 "));
+    EXPECT_EQ(0u, Lines("? ").size());
+}
+
+TEST_F(MemoryCommand, WriteRomOddFiles)
+{
+    std::string empty = folder.file("empty.rom");
+    WriteAll(empty, "");
+    ASSERT_EQ(0, Run("WriteRom", {empty}));
+    EXPECT_EQ(0u, InstrumentTraffic());
+    EXPECT_EQ(0u, Lines("status").size());
+
+    // Offline lines (12 bytes) are sent as they fall into 91-byte records.
+    std::string offline;
+    for (int i = 0; i < 16; ++i) offline += "#H00A0,16,\r\n";  // 192 bytes: two records
+    std::string misaligned = folder.file("offline.rom");
+    WriteAll(misaligned, offline);
+    ASSERT_EQ(0, Run("WriteRom", {misaligned}));
+    EXPECT_EQ((std::vector<std::string>{"POC:EROM " + offline.substr(0, 90), "POC:EROM " + offline.substr(91, 90)}),
+              Lines("> "));
+
+    // Binary garbage: every whole record is sent, up to a NUL inside it.
+    std::string garbage;
+    for (int i = 0; i < 91 * 3 + 7; ++i) garbage += static_cast<char>((i * 37 + 11) % 256);
+    garbage[91 + 20] = '\0';
+    std::string binary = folder.file("garbage.rom");
+    WriteAll(binary, garbage);
+    ASSERT_EQ(0, Run("WriteRom", {binary}));
+    std::vector<std::string> sent = Lines("> ");
+    ASSERT_EQ(3u, sent.size());
+    EXPECT_EQ(29u, sent[1].size());  // "POC:EROM " and the 20 bytes before the NUL
+    EXPECT_EQ(3u, Lines("status 0 ").size());
+}
+
+TEST_F(MemoryCommand, WriteRomFilesThatCannotBeOpened)
+{
+    std::string locked = folder.file("locked.rom");
+    WriteAll(locked, RecordLine(0, 'L'));
+    HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+
+    std::string beingWritten = folder.file("writer.rom");
+    WriteAll(beingWritten, RecordLine(0, 'W'));
+    HANDLE writer = CreateFileA(beingWritten.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+
+    for (const std::string &name : {folder.file("absent.rom"), folder.path(), folder.file("missing\\a.rom"), locked,
+                                    beingWritten, std::string()}) {
+        EXPECT_EQ(1, Run("WriteRom", {name})) << name;
+        ExpectRefused("Invalid Filename!");
+    }
+    CloseHandle(lock);
+    CloseHandle(writer);
+
+    EXPECT_EQ(1, Run("WriteRom", {}));
+    ExpectRefused("Invalid Parameter!");
+}
+
+TEST_F(MemoryCommand, WriteRomReadOnlyFileAndSharedReaders)
+{
+    std::string file = folder.file("ro.rom");
+    WriteAll(file, RecordLine(0x10, 'R'));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE reader = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    EXPECT_EQ(0, Run("WriteRom", {file}));
+    CloseHandle(reader);
+    EXPECT_EQ(1u, Lines("> ").size());
+}
+
+TEST_F(MemoryCommand, WriteRomOfflineSendsNothingButReportsEachRecord)
+{
+    std::string file = folder.file("offline.rom");
+    WriteAll(file, RecordLine(0, 'a') + RecordLine(0x10, 'b') + RecordLine(0x20, 'c'));
+    host.setVariable("_offline", 1);
+    EXPECT_EQ(0, Run("WriteRom", {file}));
+    host.setVariable("_offline", 0);
+    EXPECT_EQ(0u, InstrumentTraffic());
+    EXPECT_EQ((std::vector<std::string>{"\"#H0000\"", "\"#H0010\"", "\"#H0020\""}), Lines("status 0 "));
+}
+
+TEST_F(MemoryCommand, WriteRomLargeFileRecordByRecord)
+{
+    const int records = 20000;  // 1.8 MB
+    std::string file = folder.file("large.rom");
+    {
+        std::ofstream out(file, std::ios::binary);
+        for (int i = 0; i < records; ++i) out << RecordLine((i * 16) & 0xFFF0, 'A' + i % 26);
+    }
+    ASSERT_EQ(0, Run("WriteRom", {file}));
+    std::vector<std::string> sent = Lines("> ");
+    ASSERT_EQ(static_cast<size_t>(records), sent.size());
+    EXPECT_EQ("POC:EROM " + RecordLine(((records - 1) * 16) & 0xFFF0, 'A' + (records - 1) % 26).substr(0, 90),
+              sent.back());
+}
+
+// ---- back up, restore, back up ----
+
+// Each run starts from a freshly reset simulator, so a memory that differs
+// from the reset pattern is put in place from the trace sink: after the first
+// block's progress line (block 0 is already read or written by then) the rest
+// of the 8 KiB is overwritten with `image`.
+void OverwriteAfterFirstBlock(cphost::Host &host, const std::vector<unsigned char> &image)
+{
+    auto done = std::make_shared<bool>(false);
+    host.setTraceSink([done, &image](const std::string &line) {
+        if (!*done && line.rfind("status 0 ", 0) == 0) {
+            *done = true;
+            Sim().writeMemory(16, image.data() + 16, static_cast<unsigned>(image.size() - 16));
+        }
+    });
+}
+
+TEST_F(MemoryCommand, BackupRestoreBackupRoundTrip)
+{
+    Sim().reset();
+    const std::vector<unsigned char> pattern = SimMemory(0, 8192);
+    std::vector<unsigned char> image = pattern;
+    for (size_t i = 16; i < image.size(); ++i) image[i] = static_cast<unsigned char>(pattern[i] ^ 0x5A ^ (i >> 4));
+
+    // 1. Back up a memory that differs from the reset pattern.
+    std::string first = folder.file("first.rom");
+    OverwriteAfterFirstBlock(host, image);
+    ASSERT_EQ(0, Run("ReadRom", {"#H0000", "8192", first}));
+    host.setTraceSink(nullptr);
+    std::vector<std::string> lines = FileLines(ReadAll(first));
+    ASSERT_EQ(512u, lines.size());
+    for (const std::string &line : lines) ASSERT_EQ(89u, line.size()) << "not restorable: " << line;
+    ASSERT_EQ(image, SimMemory(0, 8192)) << "reading must not change the memory";
+
+    // 2. Restore it into the reset simulator (the pattern, not the image).
+    ASSERT_EQ(0, Run("WriteRom", {first}));
+    EXPECT_EQ(512u, Lines("> ").size());
+    EXPECT_EQ(image, SimMemory(0, 8192)) << "the restore must reproduce the backed-up memory byte for byte";
+    const std::vector<unsigned char> restored = SimMemory(0, 8192);
+
+    // 3. Back up the restored memory again: the same file, byte for byte.
+    std::string second = folder.file("second.rom");
+    OverwriteAfterFirstBlock(host, restored);
+    ASSERT_EQ(0, Run("ReadRom", {"#H0000", "8192", second}));
+    host.setTraceSink(nullptr);
+    EXPECT_TRUE(ReadAll(first) == ReadAll(second)) << "the second backup differs from the first";
+}
+
+// ---- benchmarks (disabled: timing, not correctness) ----
+
+size_t PeakWorkingSet()
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
+}
+
+TEST_F(MemoryCommand, DISABLED_BenchmarkBackupAndRestore8K)
+{
+    std::string file = folder.file("bench.rom");
+    for (int round = 0; round < 5; ++round) {
+        auto t0 = std::chrono::steady_clock::now();
+        ASSERT_EQ(0, Run("ReadRom", {"#H0000", "8192", file}));
+        auto t1 = std::chrono::steady_clock::now();
+        double simRead = Sim().busyMicroseconds();
+        ASSERT_EQ(0, Run("WriteRom", {file}));
+        auto t2 = std::chrono::steady_clock::now();
+        std::printf("ReadRom 8 KiB: %.1f ms (simulator %.1f ms); WriteRom 512 records: %.1f ms (simulator %.1f ms)\n",
+                    std::chrono::duration<double, std::milli>(t1 - t0).count(), simRead / 1000.0,
+                    std::chrono::duration<double, std::milli>(t2 - t1).count(), Sim().busyMicroseconds() / 1000.0);
+    }
+}
+
+TEST_F(MemoryCommand, DISABLED_BenchmarkRestore100MB)
+{
+    const long long bytes = 100LL * 1000 * 1000;
+    const long long records = bytes / 91;
+    std::string file = folder.file("huge.rom");
+    {
+        std::ofstream out(file, std::ios::binary);
+        std::string line = RecordLine(0, 'F');
+        for (long long i = 0; i < records; ++i) out << line;
+        out << std::string(static_cast<size_t>(bytes - records * 91), 'x');
+    }
+    // The transcript holds every line, so the host's memory grows with the
+    // file; the trace sink only counts, to show what the plug-in itself sends.
+    long long seen = 0;
+    host.setTraceSink([&seen](const std::string &line) { seen += line.rfind("> ", 0) == 0; });
+    size_t before = PeakWorkingSet();
+    auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(0, Run("WriteRom", {file}));
+    auto t1 = std::chrono::steady_clock::now();
+    host.setTraceSink(nullptr);
+    EXPECT_EQ(records, seen);
+    std::printf("WriteRom 100 MB (%lld records): %.1f s, peak working set %zu -> %zu KiB (transcript included)\n",
+                records, std::chrono::duration<double>(t1 - t0).count(), before / 1024, PeakWorkingSet() / 1024);
+}
+
+}  // namespace
