@@ -1,0 +1,35 @@
+/*
+ * numeric.h -- the arithmetic of numeric fields: reading a typed text as a
+ * number and bringing it into a parameter definition's range and
+ * resolution. Portable: no Windows.
+ */
+#ifndef TORVEX_NUMERIC_H
+#define TORVEX_NUMERIC_H
+
+#include <stddef.h>
+
+/* Longest text a field or definition number is read from (NUL excluded). */
+#define FIELD_TEXT_MAX 63
+
+/* Reads a decimal number the way the instrument's fields always have:
+   leading white space skipped, an optional sign, digits with an optional
+   decimal point, an optional exponent; reading stops at the first character
+   that cannot continue such a number, and no number at all gives 0.0.
+   Hexadecimal forms, "nan" and "inf" are not numbers here. At most
+   FIELD_TEXT_MAX characters are looked at. An exponent that overflows gives
+   +/-HUGE_VAL, which the range then limits. Never answers NaN. */
+double ParseDecimal(const char *text);
+
+/* The result of bringing a value into a definition's range. */
+struct NormalisedNumber {
+    double value;  /* finite, inside [minimum, maximum] when minimum <= maximum */
+    int beep;      /* 1 when the value had to be put back to a limit after the step cut */
+};
+
+/* Clamps `value` silently into [minimum, maximum], cuts it toward zero to a
+   multiple of the step (step reduced by the double epsilon, only when the
+   step is > 0), then puts it back to a limit it passes by more than a tenth
+   of that step, asking for a beep. NaN counts as 0.0. */
+struct NormalisedNumber NormaliseNumber(double value, double minimum, double maximum, double step);
+
+#endif
