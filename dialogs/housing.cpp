@@ -1,0 +1,116 @@
+/*
+ * housing.cpp -- "Housing Maintenance" (template 274): inlet and exhaust air
+ * temperatures, cover switches, power-supply error bits, the +24 V output,
+ * and the stored warning/error limits of the two temperatures.
+ */
+#include <windows.h>
+#include <stdio.h>
+
+#include "dialog_procs.h"
+#include "fields/param_fields.h"
+#include "frame.h"
+#include "link/instrument_state.h"
+#include "link/reply_field.h"
+#include "resources/resource.h"
+
+namespace {
+
+const FrameOutput kOutputs[] = {
+    {IDC_HSG_S24, NULL, NULL, NULL, SendS24Switch},
+};
+
+const FrameInput kInputs[] = {
+    {"PRTC:BIN:COVR?", 1, IDC_HSG_COVR, InputOnOff, NULL, 0},
+    {"PRTC:BIN:CVOPNER?", 1, IDC_HSG_CVOPNER, InputOnOff, NULL, 0},
+    {"PRTC:BIN:ERRPW2?", 1, IDC_HSG_ERRPW2, InputOnOff, NULL, 0},
+    {"PRTC:BIN:V24ER?", 1, IDC_HSG_V24ER, InputOnOff, NULL, 0},
+    {"PRTC:BIN:ERRPW3?", 1, IDC_HSG_ERRPW3, InputOnOff, NULL, 0},
+    {"PRTC:BIN:ERRPW4?", 1, IDC_HSG_ERRPW4, InputOnOff, NULL, 0},
+    {"PRTC:BIN:ERRPW5?", 1, IDC_HSG_ERRPW5, InputOnOff, NULL, 0},
+    {"PRTC:AIN:TMP1?", 1, IDC_HSG_TMP1, InputAnalog, "%.1f", 0},
+    {"PRTC:AIN:TMP3?", 1, IDC_HSG_TMP3, InputAnalog, "%.1f", 0},
+    {"PRTC:AIN:HVS24?", 1, IDC_HSG_S24_V, InputAnalog, "%.1f", 0},
+};
+
+/* A stored limit pair: the instrument keeps the error limit first. */
+struct LimitPair {
+    const char *query;
+    const char *command;
+    int errorField, errorDef;
+    int warnField, warnDef;
+};
+const LimitPair kLimits[] = {
+    {"SYS:TMP1?", "SYS:TMP1", IDC_HSG_TMP1_ERROR, 1557, IDC_HSG_TMP1_WARN, 1558},
+    {"SYS:TMP3?", "SYS:TMP3", IDC_HSG_TMP3_ERROR, 1559, IDC_HSG_TMP3_WARN, 1560},
+};
+
+void PollInputs(PluginHandle handle, HWND dialog)
+{
+    PollInputTable(handle, dialog, kInputs, sizeof kInputs / sizeof kInputs[0]);
+}
+
+void ReadLimits(PluginHandle handle, HWND dialog)
+{
+    for (const LimitPair &pair : kLimits) {
+        const char *reply = QueryInstrument(dialog, pair.query);
+        SetNumberText(handle, dialog, pair.errorField, "%E", ReplyField(1, reply));
+        ValidateParamField(handle, dialog, pair.errorField, pair.errorDef);
+        SetNumberText(handle, dialog, pair.warnField, "%E", ReplyField(2, reply));
+        ValidateParamField(handle, dialog, pair.warnField, pair.warnDef);
+    }
+}
+
+void WriteLimits(PluginHandle handle, HWND dialog, const LimitPair &pair)
+{
+    ValidateParamField(handle, dialog, pair.errorField, pair.errorDef);
+    ValidateParamField(handle, dialog, pair.warnField, pair.warnDef);
+    char error[20], warn[20], command[64];
+    FieldText(dialog, pair.errorField, error);
+    FieldText(dialog, pair.warnField, warn);
+    snprintf(command, sizeof command, "%s %s,%s", pair.command, error, warn);
+    SendCommand(dialog, command);
+}
+
+void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
+{
+    if (state != StateMonitor) {
+        if (opening)
+            EnableWindow(GetDlgItem(dialog, IDC_HSG_S24), TRUE);
+        ResetOutput(handle, dialog, kOutputs[0]);
+    } else if (opening) {
+        EnableWindow(GetDlgItem(dialog, IDC_HSG_S24), FALSE);
+        CheckDlgButton(dialog, IDC_HSG_S24, BST_CHECKED);
+    }
+    if (opening) {
+        ReadLimits(handle, dialog);
+        PollInputs(handle, dialog);
+    } else if (state == StateMonitor) {
+        SendCommand(dialog, "TUNE:HSET 1");
+    }
+}
+
+BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
+{
+    if (code != EN_KILLFOCUS)
+        return FALSE;
+    for (const LimitPair &pair : kLimits)
+        if (id == pair.errorField || id == pair.warnField) {
+            WriteLimits(handle, dialog, pair);
+            return TRUE;
+        }
+    return FALSE;
+}
+
+const MaintDialogDesc kHousing = {
+    IDD_HOUSING, 2000, IDOK, FALSE, TRUE, TRUE,
+    kOutputs, sizeof kOutputs / sizeof kOutputs[0],
+    NULL, 0,
+    ApplyState, PollInputs, NULL, Command, NULL,
+};
+
+} // namespace
+
+TORVEX_DLGPROC KtDlg274Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return MaintDialogProc(kHousing, dialog, message, wParam, lParam);
+}
