@@ -13,6 +13,9 @@
 #include "plugin/host_number.h"
 #include "resources/resource.h"
 
+/* KTCUSTOM.dll, imported by ordinal: 20 pauses while messages flow. */
+extern "C" __declspec(dllimport) int WINAPI KtCustomPause(HWND window, int count);
+
 namespace {
 
 const char kPasskey[] = "srvPasskey";
@@ -97,6 +100,11 @@ void FieldText(HWND dialog, int id, char (&text)[20])
 {
     text[0] = '\0';
     GetDlgItemTextA(dialog, id, text, sizeof text);
+}
+
+void WaitWithMessages(HWND dialog, int tenths)
+{
+    KtCustomPause(dialog, tenths);
 }
 
 void RunOutput(PluginHandle handle, HWND dialog, const FrameOutput &output)

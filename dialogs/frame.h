@@ -125,4 +125,8 @@ const FrameOutput *FindOutput(const FrameOutput *outputs, size_t count, int id);
    answering the text as shown afterwards (at most 19 characters). */
 void FieldText(HWND dialog, int id, char (&text)[20]);
 
+/* Waits about tenths x 100 ms while the dialog's messages (its timer too)
+   keep flowing: KTCUSTOM's pause, used while the instrument settles. */
+void WaitWithMessages(HWND dialog, int tenths);
+
 #endif

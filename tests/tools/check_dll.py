@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""Reads the built TORVEX2.dll as a PE file and checks what the host and the
+platform libraries rely on, without running any Windows code:
+
+- a PE32 i386 DLL;
+- the export table: exactly the fixed names and ordinals;
+- the import table: only Windows system DLLs, TELVOR.dll by the names
+  _tvl_Write@28 and _tvl_QueryString@36, KTCUSTOM.dll by ordinals 102 and 20
+  only, and no mingw runtime DLL;
+- the string table, character for character;
+- every parameter definition of type 1000 against paramdefs.tsv;
+- every dialog template carries its DLGINFO control "KTDLGnnn".
+
+Usage: check_dll.py TORVEX2.dll SOURCE_DIR
+Prints one line per check and "N passed, N failed".
+"""
+import re
+import struct
+import sys
+
+EXPORTS = {
+    2: "GVI", 3: "OOCPSRV", 11: "MaintLensProc", 12: "MaintVacuumProc", 13: "MaintRFProc",
+    21: "MaintQPProc", 22: "MaintDetectorProc", 23: "MaintOctPoleProc", 24: "MaintWaterProc",
+    25: "MaintGasProc", 26: "MaintSCProc", 27: "MaintPeriPumpProc", 28: "MaintXYZProc",
+    29: "MaintHousingProc", 30: "ReadRomProc", 31: "WriteRomProc", 32: "CalLensProc",
+    72: "KtDlg225Proc", 73: "KtDlg226Proc", 78: "KtDlg258Proc", 79: "KtDlg259Proc",
+    81: "KtDlg261Proc", 82: "KtDlg263Proc", 83: "KtDlg266Proc", 84: "KtDlg267Proc",
+    85: "KtDlg268Proc", 86: "KtDlg269Proc", 87: "KtDlg270Proc", 88: "KtDlg271Proc",
+    89: "KtDlg272Proc", 90: "KtDlg274Proc", 91: "KtDlg289Proc", 92: "KtDlg293Proc",
+    93: "KtDlg320Proc", 94: "KtDlg343Proc",
+}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "msvcrt.dll", "gdi32.dll", "shell32.dll"}
+STRINGS = {
+    100: "_BUTTON", 106: "Maintenance", 107: "_Lens", 108: "OPT_OPGS", 109: "PCS,1", 110: "OPT_PMP2",
+    111: "OPT_New_RF", 112: "_Lens2", 113: "_Lens3", 114: "_QPType", 115: "_AFC",
+    200: "Be careful about excessive input to the detector. Continue?",
+    201: "Are you sure to open the gate valve?", 202: "Invalid Parameter!", 203: "Invalid Filename!",
+    250: "Maintenance cannot be run in transition between Standby mode and Analysis mode.",
+    251: "Lenses Calibration must be run in Standby mode.",
+    252: " (It takes about 15sec for Lenses Calibration.)",
+    253: "Torch position hasn't initialized. Please initialize first.",
+    300: "Omega Lens-ce:", 301: "Omega Bias-ce:",
+    400: "The flow rate change if you perform the offset adjustment. Do you really want to perform the offset adjustment?",
+    451: "Ar Gas Line Mulfunction. Ar gas pressure does not become less than 50kPa while the main Ar valve is closed.",
+}
+for i, gas in enumerate(["Plasma", "Aux", "Carrier", "Makeup"]):
+    STRINGS[452 + i] = f"{gas} gas DP Sensor Offset is Too Low or Too High:  %.3f (V)"
+    STRINGS[456 + i] = f"{gas} gas BP Sensor Offset is Too Low or Too High:  %.3f (V)"
+
+
+class PE:
+    def __init__(self, data):
+        self.data = data
+        pe = struct.unpack_from("<I", data, 0x3C)[0]
+        if data[pe:pe + 4] != b"PE\0\0":
+            raise ValueError("not a PE file")
+        self.machine, nsect, _, _, _, optsize, self.characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        opt = pe + 24
+        self.magic = struct.unpack_from("<H", data, opt)[0]
+        self.dirs = [struct.unpack_from("<II", data, opt + 96 + 8 * i) for i in range(16)]
+        self.sections = []
+        sec = opt + optsize
+        for i in range(nsect):
+            name, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, sec + 40 * i)
+            self.sections.append((va, max(vsize, rawsize), rawptr))
+
+    def off(self, rva):
+        for va, size, raw in self.sections:
+            if va <= rva < va + size:
+                return rva - va + raw
+        raise ValueError(f"rva {rva:#x} outside sections")
+
+    def u16(self, rva):
+        return struct.unpack_from("<H", self.data, self.off(rva))[0]
+
+    def u32(self, rva):
+        return struct.unpack_from("<I", self.data, self.off(rva))[0]
+
+    def cstr(self, rva):
+        o = self.off(rva)
+        return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
+
+    def exports(self):
+        rva, _ = self.dirs[0]
+        base, nfunc, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", self.data, self.off(rva) + 16)
+        named = {}
+        for i in range(nnames):
+            named[base + self.u16(ords + 2 * i)] = self.cstr(self.u32(names + 4 * i))
+        present = {base + i for i in range(nfunc) if self.u32(funcs + 4 * i) != 0}
+        return named, present
+
+    def imports(self):
+        rva, _ = self.dirs[1]
+        result = {}
+        while True:
+            ilt, _, _, name, iat = struct.unpack_from("<IIIII", self.data, self.off(rva))
+            if name == 0:
+                break
+            entries = []
+            table = ilt or iat
+            while True:
+                v = self.u32(table)
+                if v == 0:
+                    break
+                entries.append(("ordinal", v & 0xFFFF) if v & 0x80000000 else ("name", self.cstr(v + 2)))
+                table += 4
+            result[self.cstr(name)] = entries
+            rva += 20
+        return result
+
+    def resources(self):
+        """{type: {name: bytes}} for the first language of each entry."""
+        root, _ = self.dirs[2]
+
+        def entries(rva):
+            named, ids = struct.unpack_from("<HH", self.data, self.off(rva) + 12)
+            for i in range(named + ids):
+                key, target = struct.unpack_from("<II", self.data, self.off(rva) + 16 + 8 * i)
+                yield key, target
+
+        out = {}
+        for tkey, ttarget in entries(root):
+            for nkey, ntarget in entries(root + (ttarget & 0x7FFFFFFF)):
+                for _, ltarget in entries(root + (ntarget & 0x7FFFFFFF)):
+                    drva, dsize = struct.unpack_from("<II", self.data, self.off(root + ltarget))
+                    o = self.off(drva)
+                    out.setdefault(tkey, {})[nkey] = self.data[o:o + dsize]
+                    break
+        return out
+
+
+def main():
+    dll, source = sys.argv[1], sys.argv[2]
+    pe = PE(open(dll, "rb").read())
+    results = []
+
+    def check(name, ok, detail=""):
+        results.append(bool(ok))
+        print(("PASS " if ok else "FAIL ") + name + ("" if ok or not detail else ": " + detail))
+
+    check("PE32 i386 DLL", pe.machine == 0x14C and pe.magic == 0x10B and pe.characteristics & 0x2000)
+
+    named, present = pe.exports()
+    check("export names and ordinals", named == EXPORTS,
+          f"extra {sorted(set(named.items()) - set(EXPORTS.items()))}, missing {sorted(set(EXPORTS.items()) - set(named.items()))}")
+    check("no export without a name", present == set(EXPORTS), f"{sorted(present - set(EXPORTS))}")
+
+    imports = {k.lower(): v for k, v in pe.imports().items()}
+    others = set(imports) - SYSTEM_DLLS - {"telvor.dll", "ktcustom.dll"}
+    check("imports only system DLLs, TELVOR and KTCUSTOM", not others, f"{sorted(others)}")
+    check("no mingw runtime DLL", not any(re.search(r"gcc|stdc\+\+|winpthread|mingw", k) for k in imports))
+    check("TELVOR by decorated names", sorted(imports.get("telvor.dll", [])) ==
+          [("name", "_tvl_QueryString@36"), ("name", "_tvl_Write@28")], f"{imports.get('telvor.dll')}")
+    check("KTCUSTOM by ordinal only", sorted(imports.get("ktcustom.dll", [])) ==
+          [("ordinal", 20), ("ordinal", 102)], f"{imports.get('ktcustom.dll')}")
+
+    res = pe.resources()
+    strings = {}
+    for block, data in res.get(6, {}).items():
+        pos = 0
+        for i in range(16):
+            (n,) = struct.unpack_from("<H", data, pos)
+            pos += 2
+            if n:
+                strings[(block - 1) * 16 + i] = data[pos:pos + 2 * n].decode("utf-16-le")
+            pos += 2 * n
+    check("string table", strings == STRINGS,
+          "; ".join(f"{k}: {strings.get(k)!r} != {v!r}" for k, v in STRINGS.items() if strings.get(k) != v)
+          + f" extra {sorted(set(strings) - set(STRINGS))}")
+
+    table = []
+    for line in open(f"{source}/resources/paramdefs.tsv", encoding="ascii"):
+        if line.strip() and not line.startswith("#"):
+            c = line.rstrip("\n").split("\t")
+            table.append((int(c[0]), [c[1].strip('"')] + c[2:6] + [c[6].strip('"')]))
+    defs = res.get(1000, {})
+    bad = [i for i, texts in table if defs.get(i) != b"".join(t.encode() + b"\0" for t in texts)]
+    check("211 parameter definitions of type 1000", len(table) == 211 and len(defs) == 211 and not bad,
+          f"{len(defs)} resources, mismatched {bad[:10]}")
+    prefixed = [i for i, texts in table if texts[0]]
+    check("46 definitions carry a command", len(prefixed) == 46)
+
+    dialogs = res.get(5, {})
+    missing = [n for n, data in dialogs.items() if f"KTDLG{n}".encode("utf-16-le") not in data]
+    check("every template carries its DLGINFO control", dialogs and not missing and
+          all(b"D\0L\0G\0I\0N\0F\0O\0" in d for d in dialogs.values()), f"{missing}")
+    for n in (225, 259, 271, 274):
+        check(f"template {n} present", n in dialogs)
+
+    passed = sum(results)
+    print(f"{passed} passed, {len(results) - passed} failed")
+    return 0 if passed == len(results) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
