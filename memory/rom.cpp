@@ -56,7 +56,7 @@ const char *TextArgument(PluginHandle plugin, uint32_t argumentList, int16_t ind
 
 }  // namespace
 
-extern "C" uint16_t __cdecl ReadRomProc(uint32_t argumentList, uint32_t handle)
+extern "C" uint16_t TORVEX_CDECL ReadRomProc(uint32_t argumentList, uint32_t handle)
 {
     PluginHandle plugin = ToPluginHandle(handle);
     HWND window = nullptr;
@@ -105,7 +105,7 @@ extern "C" uint16_t __cdecl ReadRomProc(uint32_t argumentList, uint32_t handle)
     return 0;
 }
 
-extern "C" uint16_t __cdecl WriteRomProc(uint32_t argumentList, uint32_t handle)
+extern "C" uint16_t TORVEX_CDECL WriteRomProc(uint32_t argumentList, uint32_t handle)
 {
     PluginHandle plugin = ToPluginHandle(handle);
     HWND window = nullptr;

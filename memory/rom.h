@@ -12,7 +12,9 @@
 
 #include <stdint.h>
 
-extern "C" uint16_t __cdecl ReadRomProc(uint32_t argumentList, uint32_t handle);
-extern "C" uint16_t __cdecl WriteRomProc(uint32_t argumentList, uint32_t handle);
+#include "plugin/host_abi.h"
+
+extern "C" uint16_t TORVEX_CDECL ReadRomProc(uint32_t argumentList, uint32_t handle);
+extern "C" uint16_t TORVEX_CDECL WriteRomProc(uint32_t argumentList, uint32_t handle);
 
 #endif
