@@ -1,0 +1,29 @@
+#!/bin/sh
+# Guided tour: runs every command of the plug-in against the default
+# simulated instrument without a display, one cphost run per line of
+# tour.txt, prints each transcript and leaves a PNG of every panel in the
+# output folder. A line that fails is reported and the tour goes on.
+#
+# Usage: cphost/tour.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-$here/../build-host}
+out=${2:-$build/tour}
+bin=$(cd "$build/bin" && pwd)
+mkdir -p "$out"
+cd "$out" || exit 1
+status=0
+grep -v '^[[:space:]]*\(#\|$\)' "$here/tour.txt" > tour-lines.txt
+n=0
+while IFS= read -r line; do
+  n=$((n + 1))
+  printf '%s\n' "$line" > tour-line.txt
+  echo "== $line"
+  "$here/../cmake/wine-run.sh" "$bin/cphost.exe" --trace - --script tour-line.txt
+  rc=$?
+  [ $rc -ne 0 ] && { echo "   (exit status $rc)"; status=1; }
+done < tour-lines.txt
+rm -f tour-line.txt tour-lines.txt
+echo "pictures in $out:"
+ls "$out"/*.png 2>/dev/null
+exit $status

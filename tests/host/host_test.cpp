@@ -1,0 +1,189 @@
+// The host's services and its transcript, through testplug.dll.
+#include <gtest/gtest.h>
+
+#include "host_support.h"
+
+using cphost::Host;
+
+TEST(HostRun, ArgumentsAreConvertedByTheirRegisteredTypes)
+{
+    Host host;
+    useTestPlugin(host);
+    EXPECT_EQ(host.run("TestArgs", {"#H00A0", "32", "backup.txt"}, ""), 0) << host.error();
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"arg1 #H00A0\"", "status 1 \"arg2 32\"",
+                                                           "status 0 \"arg3 backup.txt\""}));
+    // Fewer arguments are passed as absent; command names match without case.
+    EXPECT_EQ(host.run("testargs", {"x", "-1.5e1"}, ""), 0);
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"arg1 x\"", "status 1 \"arg2 -15\"",
+                                                           "status 0 \"arg3 absent\""}));
+    EXPECT_EQ(host.run("TestArgs", {}, ""), 0);
+    EXPECT_TRUE(contains(host.transcript(), "status 0 \"arg1 absent\""));
+}
+
+TEST(HostRun, UsageErrorsAnswerTwoWithAReason)
+{
+    Host host;
+    useTestPlugin(host);
+    EXPECT_EQ(host.run("TestArgs", {"a", "12x"}, ""), cphost::kUsageError);
+    EXPECT_EQ(host.error(), "argument 2 of TestArgs must be a number, not '12x'");
+    EXPECT_EQ(host.run("TestArgs", {"a", "1", "b", "c"}, ""), cphost::kUsageError);
+    EXPECT_EQ(host.error(), "TestArgs takes 3 argument(s), 4 given");
+    EXPECT_EQ(host.run("NoSuch", {}, ""), cphost::kUsageError);
+    EXPECT_NE(host.error().find("unknown command 'NoSuch'"), std::string::npos);
+    EXPECT_NE(host.error().find("TestPanel, TestArgs"), std::string::npos);
+    EXPECT_EQ(host.run("TestPanel", {}, "click"), cphost::kUsageError);
+    EXPECT_TRUE(host.transcript().empty());
+}
+
+TEST(HostRun, CommandStatusAndLoadFailure)
+{
+    Host host;
+    useTestPlugin(host);
+    EXPECT_EQ(host.run("TestFail", {}, ""), 1);
+    EXPECT_TRUE(host.error().empty());
+    ASSERT_EQ(host.commands().size(), 5u);
+    EXPECT_EQ(host.commands()[1].argumentTypes, (std::vector<uint8_t>{1, 0, 1}));
+    host.setPluginPath("no-such-plugin.dll");
+    EXPECT_EQ(host.run("TestFail", {}, ""), cphost::kHostFailure);
+    EXPECT_NE(host.error().find("cannot be loaded"), std::string::npos);
+}
+
+TEST(HostServices, FormattingThroughTheHostWindow)
+{
+    Host host;
+    useTestPlugin(host);
+    ASSERT_EQ(host.run("TestFormat", {}, ""), 0);
+    const std::string cut(61, '0');
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"text \"[42% done] 8\"", "text \"[9029 pump]\"",
+                                                           "text \"[1.235]\"", "text \"[" + cut + "1.] 63\""}));
+}
+
+TEST(HostServices, VariablesExistOnlyWhenSetAndPluginWritesAreKept)
+{
+    Host host;
+    useTestPlugin(host);
+    double v = -1;
+    EXPECT_TRUE(host.variable("_offline", &v));  // the host's own switch
+    EXPECT_EQ(v, 0.0);
+    EXPECT_FALSE(host.variable("gate", &v));
+    ASSERT_EQ(host.run("TestPanel", {}, "escape"), 0) << host.error();
+    EXPECT_TRUE(host.variable("_BUTTON", &v));
+    EXPECT_EQ(v, 1.0);
+    // A variable set before the run is seen by the plug-in: the gate closes the panel.
+    host.setVariable("gate", 1);
+    ASSERT_EQ(host.run("TestPanel", {}, "answer OK"), 0) << host.error();
+    EXPECT_TRUE(contains(host.transcript(), "box \"Maintenance\" \"Panel cannot be run now.\" -> OK"));
+    host.removeVariable("gate");
+    EXPECT_FALSE(host.variable("gate", &v));
+}
+
+// One test per kind of transcript line the host writes itself.
+TEST(Transcript, DialogEndSetAndDoLines)
+{
+    Host host;
+    useTestPlugin(host);
+    ASSERT_EQ(host.run("TestPanel", {}, "click Close"), 0) << host.error();
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do click Close",
+                                                           "end 901 1", "set _BUTTON 1"}));
+}
+
+TEST(Transcript, BoxLineQuotesAndNamesTheButton)
+{
+    Host host;
+    useTestPlugin(host);
+    ASSERT_EQ(host.run("TestPanel", {}, "click Pump On; answer No; escape"), 0) << host.error();
+    EXPECT_EQ(only(host.transcript(), {"box", "set pump", "do"}),
+              (std::vector<std::string>{"do click Pump On", "do answer No",
+                                        "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No", "set pump 0",
+                                        "do escape"}));
+}
+
+TEST(Transcript, HelpStatusAndTextLines)
+{
+    Host host;
+    useTestPlugin(host);
+    ASSERT_EQ(host.run("TestPanel", {}, "click Help; set Set Point: = 7; escape"), 0) << host.error();
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do click Help", "help 901",
+                                                           "do set Set Point: = 7", "text \"commit 7\"", "do escape",
+                                                           "end 901 1", "set _BUTTON 1"}));
+}
+
+TEST(Transcript, SinkSeesEveryLineInOrder)
+{
+    Host host;
+    useTestPlugin(host);
+    std::vector<std::string> seen;
+    host.setTraceSink([&](const std::string &l) { seen.push_back(l); });
+    ASSERT_EQ(host.run("TestPanel", {}, "escape"), 0);
+    EXPECT_EQ(seen, host.transcript());
+}
+
+namespace {
+
+const char kKey[] = "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion";
+
+bool keyExists(const char *path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void deleteTree()
+{
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies");
+}
+
+}  // namespace
+
+TEST(Installation, OptionsAreReadFromTheFileAndMissingKeysAreRemovedAgain)
+{
+    deleteTree();
+    ASSERT_FALSE(keyExists("SOFTWARE\\Korvane Technologies"));
+    Host host;
+    useTestPlugin(host);
+    host.setOption("OPT_X", 2);
+    ASSERT_EQ(host.run("TestOption", {}, ""), 0) << host.error();
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"OPT_X=2 OPT_Y=0\""}));
+    EXPECT_FALSE(keyExists("SOFTWARE\\Korvane Technologies"));
+}
+
+TEST(Installation, AnExistingPathValueIsPutBack)
+{
+    deleteTree();
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const char before[] = "C:\\Ionvista";
+    RegSetValueExA(key, "Path", 0, REG_SZ, (const BYTE *)before, sizeof before);
+    RegSetValueExA(key, "Other", 0, REG_SZ, (const BYTE *)"x", 2);
+    RegCloseKey(key);
+
+    Host host;
+    useTestPlugin(host);
+    host.setOption("OPT_Y", 5);
+    ASSERT_EQ(host.run("TestOption", {}, ""), 0) << host.error();
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"OPT_X=0 OPT_Y=5\""}));
+
+    char value[64] = "";
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(key, "Path", nullptr, nullptr, (BYTE *)value, &size), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_STREQ(value, before);
+
+    // A key without the value: the value is removed again, the key stays.
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    RegDeleteValueA(key, "Path");
+    RegCloseKey(key);
+    ASSERT_EQ(host.run("TestOption", {}, ""), 0);
+    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"OPT_X=0 OPT_Y=5\""}));
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_NE(RegQueryValueExA(key, "Path", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+    RegCloseKey(key);
+    deleteTree();
+}

@@ -1,0 +1,106 @@
+// The cphost program: command line, exit statuses, trace file, scripts.
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "host_support.h"
+
+namespace {
+
+struct Program {
+    int status = -1;
+    std::string err;
+};
+
+Program runCphost(std::vector<std::string> words)
+{
+    words.insert(words.begin(), {"cphost", "--plugin", "testplug.dll"});
+    std::vector<char *> argv;
+    for (std::string &w : words)
+        argv.push_back(&w[0]);
+    argv.push_back(nullptr);
+    FILE *err = tmpfile();
+    Program p;
+    p.status = cphost::cphostMain((int)words.size(), argv.data(), err);
+    rewind(err);
+    char buffer[2048];
+    size_t n = fread(buffer, 1, sizeof buffer, err);
+    fclose(err);
+    p.err.assign(buffer, n);
+    return p;
+}
+
+std::string readFile(const char *path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+TEST(Program, UsageErrorsExitTwoWithOneReason)
+{
+    Program p = runCphost({"--set", "fakestatus"});
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.err.substr(0, p.err.find('\n')), "cphost: --set needs NAME=NUMBER, not 'fakestatus'");
+    EXPECT_EQ(runCphost({"--bogus", "TestPanel"}).status, 2);
+    EXPECT_EQ(runCphost({"--option", "OPT_X=1.5", "TestPanel"}).status, 2);
+    EXPECT_EQ(runCphost({}).status, 2);
+    p = runCphost({"--do", "click", "TestPanel"});
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.err, "cphost: action 'click': a caption is needed\n");
+    p = runCphost({"--do", "", "TestArgs", "a", "b"});
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.err, "cphost: argument 2 of TestArgs must be a number, not 'b'\n");
+}
+
+TEST(Program, ActionFailureExitsThreeNamingTheAction)
+{
+    Program p = runCphost({"--do", "click Valve", "TestPanel"});
+    EXPECT_EQ(p.status, 3);
+    EXPECT_EQ(p.err, "cphost: action 'click Valve': 'Valve' is disabled\n");
+}
+
+TEST(Program, TraceFileAndCommandStatus)
+{
+    DeleteFileA("program_trace.txt");
+    Program p = runCphost({"--trace", "program_trace.txt", "--set", "gate=1", "--do", "Answer ok", "TestPanel"});
+    EXPECT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(readFile("program_trace.txt"),
+              "dialog 901 \"Test Panel\"\ndo Answer ok\nbox \"Maintenance\" \"Panel cannot be run now.\" -> OK\n"
+              "end 901 1\nset _BUTTON 1\n");
+    EXPECT_EQ(runCphost({"--do", "", "TestFail"}).status, 1);
+    DeleteFileA("program_trace.txt");
+}
+
+TEST(Program, ScriptRunsLineByLineWithLineOptions)
+{
+    {
+        std::ofstream s("program_script.txt", std::ios::binary);
+        s << "# a comment\n\nTestArgs \"two words\" 5\n"
+             "  TestPanel --do \"click Help; escape\"\n"
+             "TestFail\n"
+             "TestArgs only\n";
+    }
+    DeleteFileA("program_trace.txt");
+    Program p = runCphost({"--trace", "program_trace.txt", "--script", "program_script.txt"});
+    EXPECT_EQ(p.status, 1) << p.err;  // the first nonzero command status; later lines still run
+    EXPECT_EQ(readFile("program_trace.txt"),
+              "status 0 \"arg1 two words\"\nstatus 1 \"arg2 5\"\nstatus 0 \"arg3 absent\"\n"
+              "dialog 901 \"Test Panel\"\ndo click Help\nhelp 901\ndo escape\nend 901 1\nset _BUTTON 1\n"
+              "status 0 \"arg1 only\"\nstatus 1 \"arg2 absent\"\nstatus 0 \"arg3 absent\"\n");
+    {
+        std::ofstream s("program_script.txt", std::ios::binary);
+        s << "TestArgs a 1\nTestArgs a b\nTestFail\n";
+    }
+    p = runCphost({"--script", "program_script.txt"});
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.err, "cphost: argument 2 of TestArgs must be a number, not 'b'\n");
+    DeleteFileA("program_script.txt");
+    DeleteFileA("program_trace.txt");
+}

@@ -1,0 +1,333 @@
+/*
+ * testplug.dll -- a small command plug-in with the same entry and
+ * registration interface as TORVEX2, so the host can be tested on its own:
+ * one panel (template 901) with a DLGINFO control, group boxes with a
+ * repeated label, a check box that asks a question, an edit field that
+ * reports its text when it loses the focus, a polling timer, a hidden value,
+ * a sub-panel (902); and commands that exercise the host services.
+ */
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "plugin/host_abi.h"
+
+static HINSTANCE s_module;
+static HostCallback s_callback;
+static uint32_t s_context;
+static int s_polls;
+
+static uint32_t host(uint32_t code, uint32_t a, uint32_t b)
+{
+    return s_callback ? s_callback(s_context, code, a, b) : 1;
+}
+
+static void showText(const char *text) { host(HOSTSVC_SHOW_TEXT, (uint32_t)(uintptr_t)text, 0); }
+
+static void setVariable(const char *name, double value)
+{
+    host(HOSTSVC_SET_VARIABLE, (uint32_t)(uintptr_t)name, (uint32_t)(uintptr_t)&value);
+}
+
+static bool getVariable(const char *name, double *value)
+{
+    return host(HOSTSVC_GET_VARIABLE, (uint32_t)(uintptr_t)name, (uint32_t)(uintptr_t)value) == 0;
+}
+
+static HWND hostWindow()
+{
+    HWND window = nullptr;
+    return host(HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, (uint32_t)(uintptr_t)&window) == 0 ? window : nullptr;
+}
+
+/* Formats through the host window with the slots filled by the caller. */
+static uint32_t format(char *out, const char *fmt, FormatRecord &record)
+{
+    out[0] = '\0';
+    record.output = (uint32_t)(uintptr_t)out;
+    record.format = (uint32_t)(uintptr_t)fmt;
+    record.result = 0;
+    SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&record);
+    return record.result;
+}
+
+static void formatDouble(char *out, const char *fmt, double value)
+{
+    FormatRecord r = {};
+    memcpy(r.slots[0], &value, 8);
+    format(out, fmt, r);
+}
+
+static void *resolve(uint32_t handle)
+{
+    void *p = nullptr;
+    host(HOSTSVC_RESOLVE_HANDLE, handle, (uint32_t)(uintptr_t)&p);
+    return p;
+}
+
+/* Optional instrument traffic through the simulator, when it is there. */
+typedef uint32_t(__stdcall *WriteFn)(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, const char *, uint32_t);
+typedef uint32_t(__stdcall *QueryFn)(uint32_t, uint32_t, uint32_t, uint32_t *, uint32_t, const char *, uint32_t,
+                                     char *, uint32_t);
+static void instrumentQuery(const char *query, char *reply)
+{
+    reply[0] = '\0';
+    HMODULE telvor = GetModuleHandleA("TELVOR.dll");
+    QueryFn q = telvor ? (QueryFn)(void *)GetProcAddress(telvor, "_tvl_QueryString@36") : nullptr;
+    uint32_t length = 0;
+    if (q)
+        q(1, 0, 0, &length, 0, query, (uint32_t)strlen(query), reply, 256);
+}
+static void instrumentWrite(const char *command)
+{
+    HMODULE telvor = GetModuleHandleA("TELVOR.dll");
+    WriteFn w = telvor ? (WriteFn)(void *)GetProcAddress(telvor, "_tvl_Write@28") : nullptr;
+    if (w)
+        w(1, 0, 0, 0, 0, command, (uint32_t)strlen(command));
+}
+
+static INT_PTR CALLBACK subProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG) {
+        SetDlgItemTextA(dialog, 501, "10");
+        return TRUE;
+    }
+    if (message == WM_COMMAND) {
+        if (LOWORD(wParam) == 1000) {
+            char text[64];
+            GetDlgItemTextA(dialog, 501, text, sizeof text);
+            char line[96];
+            snprintf(line, sizeof line, "limit %s", text);
+            showText(line);
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        double gate = 0;
+        if (getVariable("gate", &gate) && gate == 1) {
+            MessageBoxA(dialog, "Panel cannot be run now.", "Maintenance", MB_OK | MB_ICONEXCLAMATION);
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        SetTimer(dialog, 1, 2000, nullptr);
+        SetFocus(GetDlgItem(dialog, 8));
+        return FALSE;
+    }
+    case WM_TIMER: {
+        char text[64];
+        ++s_polls;
+        FormatRecord r = {};
+        int32_t n = s_polls;
+        memcpy(r.slots[0], &n, 4);
+        format(text, "%d", r);
+        SetDlgItemTextA(dialog, 301, text);
+        char reply[256];
+        instrumentQuery("PRTC:AIN:PIBK?", reply);
+        formatDouble(text, "%.3f", atof(reply));
+        SetDlgItemTextA(dialog, 302, text);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case 201: {
+            bool on = IsDlgButtonChecked(dialog, 201) == BST_CHECKED;
+            if (on && MessageBoxA(dialog, "Switch the \"pump\" on?", "Maintenance", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                CheckDlgButton(dialog, 201, BST_UNCHECKED);
+                on = false;
+            }
+            setVariable("pump", on ? 1 : 0);
+            instrumentWrite(on ? "PRTC:BOUT:RPBK ON" : "PRTC:BOUT:RPBK OFF");
+            return TRUE;
+        }
+        case 401:
+            if (HIWORD(wParam) == EN_KILLFOCUS) {
+                char text[64], line[96];
+                GetDlgItemTextA(dialog, 401, text, sizeof text);
+                snprintf(line, sizeof line, "commit %s", text);
+                showText(line);
+            }
+            return TRUE;
+        case 210:
+            DialogBoxParamA(s_module, MAKEINTRESOURCEA(902), dialog, subProc, 0);
+            return TRUE;
+        case IDOK:
+            SetFocus(GetDlgItem(dialog, IDOK));
+            return TRUE;
+        case 9:
+            host(HOSTSVC_SHOW_HELP, 0, (901u << 16) | 1u);
+            return TRUE;
+        case 8:
+        case IDCANCEL:
+            SetFocus(GetDlgItem(dialog, 8));
+            KillTimer(dialog, 1);
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+static uint16_t __cdecl panelCommand(uint32_t, uint32_t)
+{
+    s_polls = 0;
+    INT_PTR result = DialogBoxParamA(s_module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0);
+    setVariable("_BUTTON", (double)result);
+    return 0;
+}
+
+/* Reports each of its three arguments (text, number, text). */
+static uint16_t __cdecl argsCommand(uint32_t list, uint32_t)
+{
+    uint32_t *handles = (uint32_t *)resolve(list);
+    if (!handles)
+        return 1;
+    for (int i = 0; i < 3; ++i) {
+        char line[300];
+        void *p = handles[i] ? resolve(handles[i]) : nullptr;
+        if (!p)
+            snprintf(line, sizeof line, "arg%d absent", i + 1);
+        else if (i == 1)
+            snprintf(line, sizeof line, "arg%d %g", i + 1, *(double *)p);
+        else
+            snprintf(line, sizeof line, "arg%d %s", i + 1, (const char *)p);
+        host(HOSTSVC_REPORT_STATUS, i == 1 ? 1 : 0, (uint32_t)(uintptr_t)line);
+    }
+    return 0;
+}
+
+/* Asks the host for a few formatted texts and shows each. */
+static uint16_t __cdecl formatCommand(uint32_t, uint32_t)
+{
+    char out[256];
+    char line[300];
+    FormatRecord r = {};
+    int32_t i = 42;
+    memcpy(r.slots[0], &i, 4);
+    uint32_t n = format(out, "%d%% done", r);
+    snprintf(line, sizeof line, "[%s] %u", out, n);
+    showText(line);
+
+    memset(&r, 0, sizeof r);
+    int32_t wide = 0x12345;
+    memcpy(r.slots[0], &wide, 4);
+    const char *word = "pump";
+    uint32_t address = (uint32_t)(uintptr_t)word;
+    memcpy(r.slots[1], &address, 4);
+    format(out, "%hd %s", r);
+    snprintf(line, sizeof line, "[%s]", out);
+    showText(line);
+
+    formatDouble(out, "%.3f", 1.23456);
+    snprintf(line, sizeof line, "[%s]", out);
+    showText(line);
+
+    // Longer than the host writes: cut at 63 characters.
+    memset(out, 'x', sizeof out);
+    formatDouble(out, "%070.1f", 1.0);
+    snprintf(line, sizeof line, "[%s] %u", out, (unsigned)strlen(out));
+    showText(line);
+    return 0;
+}
+
+/* Reports the option OPT_X from the installation's option file. */
+static uint16_t __cdecl optionCommand(uint32_t, uint32_t)
+{
+    char path[300] = "";
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion", 0,
+                      KEY_READ, &key) == ERROR_SUCCESS) {
+        DWORD size = 260;
+        RegQueryValueExA(key, "Path", nullptr, nullptr, (BYTE *)path, &size);
+        RegCloseKey(key);
+    }
+    strcat(path, "\\icpexe\\icpgen.ist");
+    char line[400];
+    snprintf(line, sizeof line, "OPT_X=%u OPT_Y=%u", GetPrivateProfileIntA("PCS,1", "OPT_X", 0, path),
+             GetPrivateProfileIntA("PCS,1", "OPT_Y", 0, path));
+    host(HOSTSVC_REPORT_STATUS, 0, (uint32_t)(uintptr_t)line);
+    return 0;
+}
+
+static uint16_t __cdecl failCommand(uint32_t, uint32_t) { return 1; }
+
+struct Command {
+    const char *name;
+    CommandProcedure proc;
+    uint16_t count;
+    uint8_t types[3];
+};
+
+static const Command s_commands[] = {
+    {"TestPanel", panelCommand, 0, {0}},
+    {"TestArgs", argsCommand, 3, {HOSTARG_TEXT, HOSTARG_NUMBER, HOSTARG_TEXT}},
+    {"TestFormat", formatCommand, 0, {0}},
+    {"TestOption", optionCommand, 0, {0}},
+    {"TestFail", failCommand, 0, {0}},
+};
+
+extern "C" uint16_t __stdcall OOCPSRV(uint32_t handle, uint16_t message, void *record, uint32_t);
+
+extern "C" uint16_t __stdcall OOCPSRV(uint32_t handle, uint16_t message, void *record, uint32_t)
+{
+    switch (message) {
+    case CPMSG_CREATE: {
+        CreateRecord *c = (CreateRecord *)record;
+        s_callback = (HostCallback)(uintptr_t)c->callback;
+        s_context = c->context;
+        c->entry = (uint32_t)(uintptr_t)&OOCPSRV;
+        c->handle = 0x77;
+        HMODULE kt = LoadLibraryA("KTCUSTOM.dll");
+        typedef BOOL(WINAPI * InitFn)(void);
+        InitFn init = kt ? (InitFn)(void *)GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
+        if (init)
+            init();
+        return 0;
+    }
+    case CPMSG_REGISTER:
+        for (const Command &c : s_commands) {
+            CommandRecord r = {};
+            r.handle = handle;
+            r.name = (uint32_t)(uintptr_t)c.name;
+            r.procedure = (uint32_t)(uintptr_t)c.proc;
+            r.argumentCount = c.count;
+            uint16_t status = (uint16_t)host(HOSTSVC_REGISTER_COMMAND, (uint32_t)(uintptr_t)&r,
+                                             (uint32_t)(uintptr_t)c.types);
+            if (status)
+                return status;
+        }
+        return 0;
+    case CPMSG_INIT: {
+        double offline = 0;
+        return getVariable("_offline", &offline) ? 0 : 1;
+    }
+    case CPMSG_END:
+    case CPMSG_RELEASE:
+        if (message == CPMSG_RELEASE)
+            s_callback = nullptr;
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+extern "C" uint32_t __stdcall GVI(uint16_t item, char *, int32_t) { return item == 1 ? 0x10000u : 0; }
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        s_module = instance;
+    return TRUE;
+}

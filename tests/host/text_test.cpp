@@ -1,0 +1,148 @@
+// The host's text work: formatting for the plug-in, the action language,
+// transcript quoting, script words and the PNG encoding.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include "cphost/actions.h"
+#include "cphost/format.h"
+#include "cphost/png.h"
+
+using namespace cphost;
+
+namespace {
+
+struct Slots {
+    uint8_t s[20][8] = {};
+    template <typename T>
+    Slots &put(int i, T v)
+    {
+        memcpy(s[i], &v, sizeof v);
+        return *this;
+    }
+};
+
+std::string fmt(const char *format, const Slots &slots, size_t size = 64)
+{
+    char out[256];
+    size_t n = formatSlots(out, size, format, slots.s, 20);
+    EXPECT_EQ(n, strlen(out));
+    return out;
+}
+
+}  // namespace
+
+TEST(Format, ConversionsTakeTheirSlotsAsThePluginFillsThem)
+{
+    EXPECT_EQ(fmt("%.3f", Slots().put(0, 1.23456)), "1.235");
+    EXPECT_EQ(fmt("%.1E", Slots().put(0, 0.000123)), "1.2E-04");
+    EXPECT_EQ(fmt("%d%%", Slots().put(0, (int32_t)42)), "42%");
+    // "%%" takes a slot of its own: the integer after it comes from slot 3.
+    EXPECT_EQ(fmt("%d%%%d", Slots().put(0, (int32_t)1).put(1, (int32_t)99).put(2, (int32_t)3)), "1%3");
+    EXPECT_EQ(fmt("%hd|%hx", Slots().put(0, (int32_t)0x12345).put(1, (int32_t)0xFFFF1234)), "9029|1234");
+    EXPECT_EQ(fmt("%d", Slots().put(0, (int32_t)-5)), "-5");
+    EXPECT_EQ(fmt("%u", Slots().put(0, (uint32_t)4000000000u)), "4000000000");
+    const char *word = "pump";
+    EXPECT_EQ(fmt("[%-6s]%c", Slots().put(0, (uint32_t)(uintptr_t)word).put(1, (uint32_t)'A')), "[pump  ]A");
+    EXPECT_EQ(fmt("%s", Slots()), "(null)");
+    EXPECT_EQ(fmt("a%nb%d", Slots().put(1, (int32_t)7)), "ab7");
+}
+
+TEST(Format, LiteralTextAndUnfinishedConversions)
+{
+    EXPECT_EQ(fmt("no conversion", Slots()), "no conversion");
+    EXPECT_EQ(fmt("%d at 100%", Slots().put(0, (int32_t)5)), "5 at 100%");
+    EXPECT_EQ(fmt("", Slots()), "");
+    // %ld and %lf are read by the slot layout, not by the length modifier.
+    EXPECT_EQ(fmt("%ld %lf", Slots().put(0, (int32_t)12).put(1, 2.5)), "12 2.500000");
+}
+
+TEST(Format, OutputIsBoundedAndAfterTwentyConversionsTextIsCopied)
+{
+    std::string wide = fmt("%070.1f", Slots().put(0, 1.0));
+    EXPECT_EQ(wide.size(), kFormatOutputLimit - 1);
+    EXPECT_EQ(fmt("%d%d", Slots().put(0, (int32_t)123).put(1, (int32_t)456), 4), "123");
+    Slots many;
+    for (int i = 0; i < 20; ++i)
+        many.put(i, (int32_t)(i % 10));
+    EXPECT_EQ(fmt("%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d", many), "01234567890123456789%d");
+}
+
+TEST(Actions, EveryVerbParses)
+{
+    std::vector<Action> a;
+    std::string error;
+    ASSERT_TRUE(parseActions("click Open Gate Valve; ANSWER yes;type Set Point: = 12.5 ; set  A = \" b;c \" ;"
+                             "tab;Enter;escape;tick;tick 3;expect Inputs/Value: = 1.000;expect #201 checked;"
+                             "shot x.png; wait 250",
+                             a, error))
+        << error;
+    ASSERT_EQ(a.size(), 13u);
+    EXPECT_EQ(a[0].verb, Verb::Click);
+    EXPECT_EQ(a[0].name, "Open Gate Valve");
+    EXPECT_EQ(a[1].verb, Verb::Answer);
+    EXPECT_EQ(a[2].verb, Verb::Type);
+    EXPECT_EQ(a[2].name, "Set Point:");
+    EXPECT_EQ(a[2].text, "12.5");
+    EXPECT_EQ(a[3].verb, Verb::Set);
+    EXPECT_EQ(a[3].text, " b;c ");
+    EXPECT_EQ(a[4].verb, Verb::Tab);
+    EXPECT_EQ(a[5].verb, Verb::Enter);
+    EXPECT_EQ(a[6].verb, Verb::Escape);
+    EXPECT_EQ(a[7].count, 1);
+    EXPECT_EQ(a[8].count, 3);
+    EXPECT_EQ(a[9].expectation, Expectation::Text);
+    EXPECT_EQ(a[9].name, "Inputs/Value:");
+    EXPECT_EQ(a[10].expectation, Expectation::Checked);
+    EXPECT_EQ(a[10].name, "#201");
+    EXPECT_EQ(a[11].name, "x.png");
+    EXPECT_EQ(a[12].count, 250);
+    EXPECT_EQ(a[0].source, "click Open Gate Valve");
+}
+
+TEST(Actions, SyntaxErrorsNameTheAction)
+{
+    std::vector<Action> a;
+    std::string error;
+    EXPECT_FALSE(parseActions("click OK; jump", a, error));
+    EXPECT_EQ(error, "action 'jump': unknown verb");
+    EXPECT_FALSE(parseActions("type Limit 5", a, error));
+    EXPECT_FALSE(parseActions("tick many", a, error));
+    EXPECT_FALSE(parseActions("expect Valve shiny", a, error));
+    EXPECT_FALSE(parseActions("tab now", a, error));
+    EXPECT_FALSE(parseActions("wait", a, error));
+    EXPECT_FALSE(parseActions("click", a, error));
+}
+
+TEST(Text, CaptionsQuotingAndWords)
+{
+    EXPECT_EQ(plainCaption("&Close"), "Close");
+    EXPECT_EQ(plainCaption("Salt && &Pepper "), "Salt & Pepper");
+    EXPECT_EQ(quoteField("say \"hi\"\r\n"), "say \"\"hi\"\"\\r\\n");
+    std::vector<std::string> w;
+    std::string error;
+    ASSERT_TRUE(splitWords("ReadRom \"#H00A0\" 32  \"a \"\"b\"\".txt\" --do \"click X; escape\"", w, error));
+    EXPECT_EQ(w, (std::vector<std::string>{"ReadRom", "#H00A0", "32", "a \"b\".txt", "--do", "click X; escape"}));
+    EXPECT_FALSE(splitWords("a \"b", w, error));
+}
+
+TEST(Png, StoredBlocksAndChecksums)
+{
+    std::vector<uint8_t> rgb = {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30};
+    std::vector<uint8_t> png = encodePng(2, 2, rgb);
+    ASSERT_GT(png.size(), 57u);
+    EXPECT_EQ(memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0);
+    EXPECT_EQ(memcmp(png.data() + 12, "IHDR", 4), 0);
+    // The IHDR CRC covers type and data.
+    uint32_t crc = crc32(png.data() + 12, 17);
+    uint32_t stored = (uint32_t)png[29] << 24 | (uint32_t)png[30] << 16 | (uint32_t)png[31] << 8 | png[32];
+    EXPECT_EQ(crc, stored);
+    EXPECT_EQ(crc32((const uint8_t *)"123456789", 9), 0xCBF43926u);
+    // One stored block holding both filtered rows (2 x (1 + 6) bytes).
+    const uint8_t *idat = png.data() + 33;
+    EXPECT_EQ(memcmp(idat + 4, "IDAT", 4), 0);
+    EXPECT_EQ(idat[8], 0x78);
+    EXPECT_EQ(idat[10], 1);  // final stored block
+    EXPECT_EQ(idat[11] | idat[12] << 8, 14);
+    EXPECT_EQ(memcmp(png.data() + png.size() - 8, "IEND", 4), 0);
+}
