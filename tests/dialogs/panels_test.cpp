@@ -1,0 +1,201 @@
+// The first panels end to end: the real TORVEX2.dll in the in-process host
+// against the simulated instrument, driven like an engineer would, and the
+// instrument traffic compared command for command.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cphost/host.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The instrument writes of the last run, in order ("> ..." lines).
+Lines Writes(const cphost::Host &host)
+{
+    Lines out;
+    for (const std::string &line : host.transcript())
+        if (line.rfind("> ", 0) == 0)
+            out.push_back(line.substr(2));
+    return out;
+}
+
+bool Has(const cphost::Host &host, const std::string &wanted)
+{
+    for (const std::string &line : host.transcript())
+        if (line == wanted)
+            return true;
+    return false;
+}
+
+Lines Twice(const Lines &once)
+{
+    Lines both = once;
+    both.insert(both.end(), once.begin(), once.end());
+    return both;
+}
+
+const Lines kVacuumSwitchOff = {
+    "PRTC:BOUT:SVVAC OFF", "PRTC:BOUT:TPI OFF", "PRTC:BOUT:TPA OFF", "PRTC:BOUT:PGON OFF", "PRTC:BOUT:SVIF OFF",
+    "PRTC:BOUT:RPBK OFF", "MNTE:SVC:PICDIS 4, #H0", "FRCD:BOUT:ISOV OFF", "PRTC:BOUT:S24ON OFF",
+    "PRTC:BOUT:RPIF OFF", "PRTC:BOUT:SVPRG OFF", "PRTC:BOUT:SVPRV OFF", "PRTC:BOUT:SVAG OFF",
+    "FRCD:BOUT:S75ON OFF",
+};
+
+} // namespace
+
+TEST(PeriPump, StopsThePumpsAtOpenAndCloseAndSendsATypedSpeedInRange)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Sample Pump: disabled; set Nebulizer Pump: = 0.75; escape"), 0)
+        << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"FRCD:PER:PUMP1 0.00", "FRCD:PER:PUMP1 0.50", "FRCD:PER:PUMP1 0.00"}));
+    EXPECT_TRUE(Has(host, "dialog 271 \"PeriPump Maintenance\""));
+
+    host.setVariable("OPT_PMP2", 1);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Sample Pump: enabled; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), Twice({"FRCD:PER:PUMP1 0.00", "FRCD:PER:PUMP2 0.00"}));
+
+    host.setVariable("fakestatus", 2);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Nebulizer Pump: disabled; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"TUNE:HSET 1"}));
+    double button = 0;
+    ASSERT_TRUE(host.variable("_BUTTON", &button));
+    EXPECT_EQ(button, 1.0);
+}
+
+TEST(Frame, TransitionStatesShowMessage250AndSendNothing)
+{
+    cphost::Host host;
+    for (double state : {5.0, 6.0, 4.95}) {
+        host.setVariable("fakestatus", state);
+        ASSERT_EQ(host.run("MaintVacuum", {}, "answer OK"), 0) << host.error();
+        EXPECT_TRUE(Writes(host).empty());
+        EXPECT_TRUE(Has(host, "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
+                              "and Analysis mode.\" -> OK"));
+    }
+}
+
+TEST(Frame, ATypedValueIsCommittedBeforeTheCloseStep)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 0);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "type Nebulizer Pump: = -0.3; click Close"), 0) << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"FRCD:PER:PUMP1 0.00", "FRCD:PER:PUMP1 -0.30", "FRCD:PER:PUMP1 0.00"}));
+}
+
+TEST(Housing, S24IsForcedOffAndLimitPairsAreWrittenErrorFirst)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.addReply("SYS:TMP1?", "50.0,40.0");
+    ASSERT_EQ(host.run("MaintHousing", {}, "set #27428 = 45; set #27433 = 120; escape"), 0) << host.error();
+    Lines writes = Writes(host);
+    ASSERT_EQ(writes.size(), 4u);
+    EXPECT_EQ(writes[0], "PRTC:BOUT:S24ON OFF");
+    EXPECT_EQ(writes[1], "SYS:TMP1 50.0,45.0");
+    EXPECT_EQ(writes[2].rfind("SYS:TMP3 100.0,", 0), 0u) << writes[2];
+    EXPECT_EQ(writes[3], "PRTC:BOUT:S24ON OFF");
+
+    host.setVariable("fakestatus", 2);
+    ASSERT_EQ(host.run("MaintHousing", {}, "expect S24V checked; expect S24V disabled; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"TUNE:HSET 1"}));
+}
+
+TEST(Vacuum, State0SwitchesEverythingOffInOrderAtOpenAndClose)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 0);
+    ASSERT_EQ(host.run("MaintVacuum", {}, "expect TMP Fan On disabled; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), Twice(kVacuumSwitchOff));
+    const Lines &t = host.transcript();
+    ASSERT_GE(t.size(), 2u);
+    EXPECT_TRUE(Has(host, "? MNTE:SVC:STB?"));
+}
+
+TEST(Vacuum, SingleTurboAndAfcChangeTheSwitchOff)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 0);
+    host.setVariable("_StyleB", 1);
+    host.setVariable("_AFC", 1);
+    ASSERT_EQ(host.run("MaintVacuum", {}, "expect TMP On enabled; expect TPI (Big) On disabled; escape"), 0)
+        << host.error();
+    Lines once = {"PRTC:BOUT:SVVAC OFF", "PRTC:BOUT:TMP OFF", "PRTC:BOUT:PGON OFF", "PRTC:BOUT:SVIF OFF",
+                  "PRTC:BOUT:RPBK OFF", "MNTE:SVC:PICDIS 4, #H0", "FRCD:BOUT:ISOV OFF", "PRTC:BOUT:S24ON OFF",
+                  "PRTC:BOUT:RPIF OFF", "PRTC:BOUT:SVPRG OFF", "FRCD:BOUT:S75ON OFF", "FRCD:BOUT:TFAN OFF",
+                  "FRCD:BOUT:SVCR 0"};
+    EXPECT_EQ(Writes(host), Twice(once));
+}
+
+TEST(Vacuum, GateValveAsksFirstAndOnlyYesOpensIt)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 0);
+    ASSERT_EQ(host.run("MaintVacuum", {}, "click Open Gate Valve; answer No; expect Open Gate Valve unchecked; "
+                                          "click Open Gate Valve; answer Yes; click Open Gate Valve; escape"),
+              0)
+        << host.error();
+    Lines expected = kVacuumSwitchOff;
+    for (const char *c : {"MNTE:SVC:PICDIS 4, #H60", "PRTC:BOUT:S24ON ON", "FRCD:BOUT:ISOV ON",
+                          "MNTE:SVC:PICDIS 4, #H0", "FRCD:BOUT:ISOV OFF", "PRTC:BOUT:S24ON OFF"})
+        expected.push_back(c);
+    expected.insert(expected.end(), kVacuumSwitchOff.begin(), kVacuumSwitchOff.end());
+    EXPECT_EQ(Writes(host), expected);
+}
+
+TEST(Vacuum, OtherStatesOnlyMonitorAndState2EndsWithHset)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 2);
+    host.addReply("MNTE:SVC:STB?", "1");  // timeout not ignored: the box starts cleared
+    ASSERT_EQ(host.run("MaintVacuum", {}, "expect Rotary Pump(1) On disabled; click Ignore Timeout; escape"), 0)
+        << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"MNTE:SVC:STB OFF", "TUNE:HSET 1"}));
+
+    host.setVariable("fakestatus", 1);
+    host.setVariable("_StyleB", 1);
+    ASSERT_EQ(host.run("MaintVacuum", {}, "escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"FRCD:BOUT:SVCR 0", "FRCD:BOUT:SVCR 0"}));
+}
+
+TEST(Vacuum, PressuresOutsideTheirRangeShowDashes)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.addReply("PRTC:AIN:PIBK?", "1330.0|1330.5");
+    host.addReply("PRTC:AIN:PIIF?", "0.1");
+    host.addReply("PRTC:BIN:ERRBRK?", "0.95");
+    ASSERT_EQ(host.run("MaintVacuum", {},
+                       "expect Backing Press: = 1330.000; expect I/F Press: = --------; expect RP Breaker Trip: = 1; "
+                       "tick; expect Backing Press: = --------; escape"),
+              0)
+        << host.error();
+}
+
+TEST(VacuumParameters, UpdateWritesAll14RecordsAndCancelNothing)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.addReply("SYS:PIBK:PGON?", "20.0,500.0,300");
+    host.addReply("SYS:AUTOS?", "1");
+    ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; click Update; escape"), 0) << host.error();
+    Lines writes = Writes(host);
+    ASSERT_EQ(writes.size(), 14u);
+    EXPECT_EQ(writes[0].rfind("SYS:PIBK:TPON ", 0), 0u);
+    EXPECT_EQ(writes[1], "SYS:PIBK:PGON 20.00,500.00,300,120");
+    EXPECT_EQ(writes[10], "SYS:AUTOS ON");
+    EXPECT_EQ(writes[13].rfind("SYS:PGAN:COLANA ", 0), 0u);
+
+    ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; set #25943 = 2; click Cancel; escape"), 0)
+        << host.error();
+    EXPECT_TRUE(Writes(host).empty());
+
+    host.setVariable("fakestatus", 2);
+    ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; expect Update disabled; click Cancel; escape"),
+              0)
+        << host.error();
+}
