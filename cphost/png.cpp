@@ -1,5 +1,6 @@
 #include "cphost/png.h"
 
+#include <stddef.h>
 #include <stdio.h>
 
 namespace cphost {

@@ -14,6 +14,7 @@
 inline void useTestPlugin(cphost::Host &host)
 {
     host.setPluginPath("testplug.dll");
+    host.setSimulatorPath("no-simulator.dll");  // testplug's polls then read empty replies
     host.setActionTimeout(400);
 }
 

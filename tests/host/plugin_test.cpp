@@ -24,6 +24,7 @@ TEST(RealPlugin, InstrumentLinesOfAQueryWithItsReply)
     // testplug's poll asks the simulator through TELVOR's own entries.
     Host host;
     useTestPlugin(host);
+    host.setSimulatorPath("TELVOR.dll");
     host.addReply("PRTC:AIN:PIBK?", "55|49.9");
     ASSERT_EQ(host.run("TestPanel", {}, "tick 2; expect Outputs/Value: = 49.900; click Pump On; answer Yes; escape"), 0)
         << host.error();

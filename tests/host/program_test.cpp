@@ -83,7 +83,7 @@ TEST(Program, ScriptRunsLineByLineWithLineOptions)
     {
         std::ofstream s("program_script.txt", std::ios::binary);
         s << "# a comment\n\nTestArgs \"two words\" 5\n"
-             "  TestPanel --do \"click Help; escape\"\n"
+             "  --do \"click Help; escape\" TestPanel\n"
              "TestFail\n"
              "TestArgs only\n";
     }

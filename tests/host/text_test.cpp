@@ -42,8 +42,10 @@ TEST(Format, ConversionsTakeTheirSlotsAsThePluginFillsThem)
     EXPECT_EQ(fmt("%hd|%hx", Slots().put(0, (int32_t)0x12345).put(1, (int32_t)0xFFFF1234)), "9029|1234");
     EXPECT_EQ(fmt("%d", Slots().put(0, (int32_t)-5)), "-5");
     EXPECT_EQ(fmt("%u", Slots().put(0, (uint32_t)4000000000u)), "4000000000");
-    const char *word = "pump";
-    EXPECT_EQ(fmt("[%-6s]%c", Slots().put(0, (uint32_t)(uintptr_t)word).put(1, (uint32_t)'A')), "[pump  ]A");
+    if (sizeof(void *) == 4) {  // text slots carry 32-bit pointers of this process
+        const char *word = "pump";
+        EXPECT_EQ(fmt("[%-6s]%c", Slots().put(0, (uint32_t)(uintptr_t)word).put(1, (uint32_t)'A')), "[pump  ]A");
+    }
     EXPECT_EQ(fmt("%s", Slots()), "(null)");
     EXPECT_EQ(fmt("a%nb%d", Slots().put(1, (int32_t)7)), "ab7");
 }
