@@ -6,7 +6,6 @@
  * and the exchange trace. The full instrument model (sequences, scenarios,
  * faults) replaces it.
  */
-#define TELVOR_BUILDING
 #include <windows.h>
 #include <ctype.h>
 #include <stdio.h>
