@@ -48,7 +48,7 @@ TVSIM_API int tvsim_LoadScenario(const char *path);
 
 /* Overrides the reply to one query, matched exactly as sent (case-insensitive).
    `replies` may list successive replies separated by '|', the last one
-   repeating. 0 on success. */
+   repeating; NULL removes the override. 0 on success. */
 TVSIM_API int tvsim_SetReply(const char *query, const char *replies);
 
 /* Sets the instrument state that "trns:stat?" answers. */
@@ -71,6 +71,20 @@ TVSIM_API double tvsim_BusyMicroseconds(void);
 
 /* Text of the last scenario or memory error. */
 TVSIM_API const char *tvsim_LastError(void);
+
+/* Adds a fault rule, in the syntax of a scenario's [faults] lines:
+   "KIND PATTERN [always|nth=N|every=N] [on=query|write|any] [option=value...]"
+   (docs/simulator.md). 0 on success; tvsim_LastError() says what is wrong. */
+TVSIM_API int tvsim_AddFault(const char *rule);
+/* Removes every fault rule. */
+TVSIM_API void tvsim_ClearFaults(void);
+
+/* Sets one model value as a scenario's [values] line does: a stored
+   parameter ("SYS:TMP1", "50.0,40.0"), a switch ("PRTC:BOUT:TMP", "OFF"), a
+   set point ("PRTC:AOUT:LENS 5", "-25.0"), an input's level
+   ("PRTC:AIN:PIBK", "2000") or a sequence status ("PLSM:STAT", "3").
+   0 on success. */
+TVSIM_API int tvsim_SetValue(const char *name, const char *value);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,289 @@
+// Writes change the instrument; the instrument runs its own sequences.
+#include "sim_fixture.h"
+
+TEST_F(SimTest, WriteThenReadGivesTheWrittenValues)
+{
+    Say("SYS:TMP1 50.0,40.0");
+    EXPECT_EQ(Value("SYS:TMP1?"), "50.0,40.0");
+    Say("SYS:ADJ:LENS 5,1.00000,0.123");
+    EXPECT_EQ(Value("SYS:ADJ:LENS? 5"), "1.00000,0.123");
+    Say("SYS:PIBK:PGON 12.00, 60.00, 300, 120");  // blanks after the commas are dropped
+    EXPECT_EQ(Value("SYS:PIBK:PGON?"), "12.00,60.00,300,120");
+    Say("SYS:AUTOS OFF");
+    EXPECT_EQ(Value("SYS:AUTOS?"), "0");
+    Say("PRTC:AOUT:LENS 5, -25.0");
+    EXPECT_NEAR(Number("PRTC:AIN:LENS? 5"), -25.0, 0.05);
+    Say("FRCD:PER:PUMP1 0.25");
+    EXPECT_EQ(Value("FRCD:PER:PUMP1?"), "0.25");
+    Say("PRTC:FLOW:PLDPV 0.152");
+    EXPECT_EQ(Value("PRTC:FLOW:PLDPV?"), "0.152");
+    Say("PRTC:LENS:OPA 100.0");
+    EXPECT_NEAR(Number("PRTC:AIN:OPA?"), 100.0, 0.05);
+    Say("PRTC:MASS:PBIA 4.5");
+    EXPECT_NEAR(Number("PRTC:AIN:PBMON?"), 4.5, 1e-6);
+    Say("PRTC:BOUT:PBCLR ON");
+    EXPECT_NEAR(Number("PRTC:AIN:PBMON?"), 24.5, 1e-6);
+    Say("PRTC:AOUT:EMHVA 1500");
+    EXPECT_NEAR(Number("PRTC:AIN:EMHVA?"), 1500.0, 0.5);
+    Say("PRTC:AOUT:SRPS 1.234");
+    EXPECT_EQ(Value("PRTC:AIN:PF?;PR?;SRPS?").substr(4), "1.234");
+}
+
+TEST_F(SimTest, GateCodeAndMassDriveTheDetectorAndMassFilterInputs)
+{
+    EXPECT_EQ(Value("PRTC:BIN:EMPRA?"), "0");
+    EXPECT_EQ(Value("PRTC:BIN:EMPRP?"), "0");
+    Say("ACQ:AXIS 1");
+    Say("PRTC:MASS:MASS 7, -2");  // EM gate closed, pulse gate open
+    EXPECT_EQ(Value("PRTC:BIN:EMPRA?"), "0");
+    EXPECT_EQ(Value("PRTC:BIN:EMPRP?"), "1");
+    Say("PRTC:MASS:MASS 11, -2");
+    EXPECT_EQ(Value("PRTC:BIN:EMPRA?"), "1");
+    EXPECT_EQ(Value("PRTC:BIN:EMPRP?"), "0");
+    EXPECT_NEAR(Number("PRTC:AIN:EMGVA?"), -12.0, 0.05);  // the open gate sits at its open voltage
+    double vLow = Number("PRTC:AIN:UVPOS?;UVNEG?;VV?", 3);
+    Say("PRTC:MASS:MASS 15, 115.00");
+    EXPECT_EQ(Value("PRTC:MASS:MASS?"), "15,115.00");
+    EXPECT_GT(Number("PRTC:AIN:UVPOS?;UVNEG?;VV?", 3), vLow + 500);
+    EXPECT_LT(Number("PRTC:AIN:UVPOS?;UVNEG?;VV?", 2), -100);
+}
+
+TEST_F(SimTest, SwitchesChangeTheInputsThatDependOnThem)
+{
+    Say("PRTC:BOUT:LHVEN OFF");
+    EXPECT_EQ(Value("PRTC:AIN:LENS? 1"), "0.0");
+    EXPECT_LT(Number("PRTC:AIN:HVP?"), 1.0);
+    EXPECT_EQ(Value("PRTC:AIN:EMHVA?"), "0.0");
+    Say("PRTC:BOUT:LHVEN ON");
+    EXPECT_NEAR(Number("PRTC:AIN:LENS? 1"), -120.0, 0.05);
+
+    Say("PRTC:BOUT:SVW OFF");
+    EXPECT_LT(Number("PRTC:AIN:FSIF?"), 0.1);
+    Say("PRTC:BOUT:SVW ON");
+    EXPECT_GT(Number("PRTC:AIN:FSIF?"), 1.0);
+
+    Say("PRTC:BOUT:SVIF OFF");
+    EXPECT_EQ(Value("PRTC:BIN:IFVOPN?"), "0");
+    Say("FRCD:BOUT:S75ON OFF");
+    EXPECT_LT(Number("PRTC:AIN:VP75?"), 1.0);
+    Say("PRTC:BOUT:OPRFEN OFF");
+    EXPECT_LT(Number("PRTC:AIN:OPID?"), 0.01);
+
+    // The RF generator by hand: power only with both enables.
+    Say("PRTC:AOUT:PF 800");
+    EXPECT_EQ(Value("PRTC:AIN:PF?"), "0");
+    Say("PRTC:BOUT:RFOSC ON");
+    Say("PRTC:BOUT:RFON ON");
+    EXPECT_EQ(Value("PRTC:AIN:PF?"), "800");
+    EXPECT_GT(Number("PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?", 5), 3.0);
+}
+
+TEST_F(SimTest, TurboSpinsDownAndUpOverFollowingPolls)
+{
+    Say("PRTC:BOUT:TPA OFF");
+    double first = Number("PRTC:AIN:RTPA?");
+    EXPECT_LT(first, 100.0);
+    EXPECT_GT(first, 90.0);  // a turbo does not stop at once
+    EXPECT_EQ(Value("PRTC:BOUT:TPSD?"), "1");
+    EXPECT_GT(PollUntil("PRTC:AIN:RTPA?", [](double v) { return v == 0; }, 400), 50);
+    EXPECT_EQ(Value("PRTC:BOUT:TPSD?"), "0");
+    EXPECT_EQ(Value("PRTC:AIN:ITPA?"), "0.000");
+    // The analyser pressure rose without the small turbo.
+    EXPECT_GT(Number("PRTC:AIN:PGAN?"), 1.0);
+
+    Say("PRTC:BOUT:TPA ON");
+    double last = 0;
+    int polls = 0;
+    for (; polls < 300 && last < 100.0; ++polls) {
+        double v = Number("PRTC:AIN:RTPA?");
+        EXPECT_GE(v, last);
+        if (v < 100.0) {
+            EXPECT_NEAR(Number("PRTC:AIN:ITPA?"), 1.8, 1e-9);  // accelerating draws more current
+        }
+        last = v;
+    }
+    EXPECT_EQ(last, 100.0);
+    EXPECT_GT(polls, 10);
+    EXPECT_NEAR(Number("PRTC:AIN:ITPA?"), 0.31, 1e-9);
+    EXPECT_GT(PollUntil("PRTC:AIN:PGAN?", [](double v) { return v < 1e-4; }), 0);
+}
+
+TEST_F(SimTest, PressuresFollowThePumpsAndTheBreaker)
+{
+    Say("PRTC:BOUT:RPBK OFF");
+    EXPECT_EQ(Value("PRTC:BIN:VAON?"), "0");
+    EXPECT_GT(PollUntil("PRTC:AIN:PIBK?", [](double v) { return v > 1330.0; }), 1);
+    Say("PRTC:BOUT:RPBK ON");
+    EXPECT_GT(PollUntil("PRTC:AIN:PIBK?", [](double v) { return v < 10.0; }), 1);
+
+    ASSERT_EQ(tvsim_SetValue("PRTC:BIN:ERRBRK", "1"), 0);
+    EXPECT_EQ(Value("PRTC:BIN:ERRBRK?"), "1");
+    EXPECT_EQ(Value("PRTC:BIN:VAON?"), "0");
+    EXPECT_GT(PollUntil("PRTC:AIN:PIIF?", [](double v) { return v > 1330.0; }), 1);
+    // Without a backing vacuum the turbos slow down and the analyser pressure leaves its range.
+    EXPECT_GT(PollUntil("PRTC:AIN:PGAN?", [](double v) { return v > 1.0; }, 1000), 1);
+
+    Say("PRTC:BOUT:PGON OFF");
+    EXPECT_EQ(Number("PRTC:AIN:PGAN?"), 0.0);
+}
+
+TEST_F(SimTest, GateValvePositionBitsFollowTheGateValve)
+{
+    EXPECT_EQ(Value("PRTC:BIN:ISOV1?;:PRTC:BIN:ISOV2?"), "1;0");
+    Say("MNTE:SVC:PICDIS 4, #H60");
+    Say("PRTC:BOUT:S24ON ON");
+    Say("FRCD:BOUT:ISOV ON");
+    EXPECT_EQ(Value("PRTC:BIN:ISOV1?;ISOV2?"), "0;0");  // on its way
+    EXPECT_GT(Number("PRTC:AIN:MVM?"), 20.0);
+    EXPECT_GT(PollUntil("PRTC:BIN:ISOV2?", [](double v) { return v == 1; }), 2);
+    EXPECT_EQ(Value("PRTC:BIN:ISOV1?"), "0");
+    EXPECT_GT(Number("PRTC:AIN:CVM?"), 20.0);
+    EXPECT_LT(Number("PRTC:AIN:MVM?"), 1.0);
+
+    Say("MNTE:SVC:PICDIS 4, #H0");
+    Say("FRCD:BOUT:ISOV OFF");
+    EXPECT_EQ(Value("PRTC:BIN:ISOV2?"), "0");
+    EXPECT_GT(PollUntil("PRTC:BIN:ISOV1?", [](double v) { return v == 1; }), 2);
+}
+
+TEST_F(SimTest, PlasmaIgnitionRunsOneTwoThreeAndExtinctionGoesBackToZero)
+{
+    EXPECT_EQ(Value("PLSM:STAT?"), "0");
+    Say("OPT:SPRAY 1");
+    Say("PLSM:IGNT");
+    std::vector<std::string> seen;
+    for (int i = 0; i < 6; ++i)
+        seen.push_back(Value("PLSM:STAT?"));
+    EXPECT_EQ(seen, (std::vector<std::string>{"1", "1", "2", "2", "3", "3"}));
+    EXPECT_EQ(Value("PRTC:AIN:PF?"), "1550");  // the recipe's post-ignition power
+    EXPECT_EQ(Value("PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?"), "0;0;0;1");
+    EXPECT_NEAR(Number("PRTC:AIN:PLGS?;AXGS?"), 16.0, 0.05);
+    EXPECT_GT(Number("PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?", 5), 5.0);
+
+    Say("PLSM:EXTN");
+    EXPECT_EQ(Value("PLSM:STAT?"), "0");
+    EXPECT_EQ(Value("PRTC:AIN:PF?"), "0");
+    EXPECT_EQ(Value("PRTC:BIN:PSRAW?"), "0");
+
+    // Extinction in the middle of an ignition, and a plasma set on directly.
+    Say("PLSM:IGNT");
+    EXPECT_EQ(Value("PLSM:STAT?"), "1");
+    Say("PLSM:EXTN");
+    EXPECT_EQ(Value("PLSM:STAT?"), "0");
+    ASSERT_EQ(tvsim_SetValue("PLSM:STAT", "3"), 0);
+    EXPECT_EQ(Value("PLSM:STAT?"), "3");
+    EXPECT_EQ(Value("PRTC:BIN:PSON?"), "1");
+}
+
+TEST_F(SimTest, LensCalibrationRunsAWhileAndLeavesNewPairs)
+{
+    std::vector<std::string> before;
+    for (int n = 1; n <= 10; ++n)
+        before.push_back(Value("SYS:ADJ:LENS? " + std::to_string(n)));
+    std::string gate = Value("SYS:ADJ:EMEL?");
+    EXPECT_EQ(Value("PRTC:LENS:STAT?"), "0");
+    Say("PRTC:LENS:ADJ");
+    int busy = 0;
+    while (Number("PRTC:LENS:STAT?") != 0 && busy < 100)
+        ++busy;
+    EXPECT_EQ(busy, 5);
+    int changed = 0;
+    for (int n = 1; n <= 10; ++n) {
+        std::string v = Value("SYS:ADJ:LENS? " + std::to_string(n));
+        changed += v != before[n - 1];
+        EXPECT_GE(Field(v, 1), 0.9);
+        EXPECT_LE(Field(v, 1), 1.1);
+        EXPECT_LE(std::abs(Field(v, 2)), 9.999);
+    }
+    EXPECT_GE(changed, 8);
+    EXPECT_NE(Value("SYS:ADJ:EMEL?"), gate);
+}
+
+TEST_F(SimTest, FlowAdjustmentRunsAWhileAndStoresNewOffsets)
+{
+    std::string before = Value("SYS:OFFSET:PLGS?") + Value("SYS:OFFSET:AXGS?");
+    Say("PRTC:FLOW:ADJ");
+    EXPECT_EQ(Value("PRTC:FLOW:STAT?"), "1");
+    EXPECT_EQ(Value("PRTC:FLOW:STAT?"), "1");
+    EXPECT_EQ(Value("PRTC:FLOW:STAT?"), "1");
+    EXPECT_EQ(Value("PRTC:FLOW:STAT?"), "0");
+    EXPECT_NE(Value("SYS:OFFSET:PLGS?") + Value("SYS:OFFSET:AXGS?"), before);
+    EXPECT_LE(std::abs(Number("SYS:OFFSET:MUGS?")), 0.5);
+}
+
+TEST_F(SimTest, TorchStageInitialisesAndThenFollowsItsTargets)
+{
+    Say("FRCD:XYZ:XPOS 12.5000");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
+    Say("PRTC:XYZ:INI");
+    EXPECT_EQ(Value("PRTC:BIN:TRCLST?"), "0");
+    EXPECT_EQ(Value("PRTC:BIN:XLMTL?"), "1");
+    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
+    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
+    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
+    EXPECT_EQ(Value("PRTC:BIN:TRCLST?"), "1");
+    EXPECT_EQ(Value("PRTC:BIN:XLMTL?"), "0");
+
+    // A stage that lost its position does not move until initialised.
+    ASSERT_EQ(tvsim_SetValue("PRTC:BIN:TRCLST", "0"), 0);
+    Say("FRCD:XYZ:ZPOS 1.25000");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
+    Say("PRTC:XYZ:INI");
+    for (int i = 0; i < 4; ++i)
+        Value("PRTC:XYZ:STAT?");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,1.25000");
+}
+
+// The gas sensor offset adjustment as the panel runs it: close the main
+// valve, vent through the controllers, zero them, read the line and sensors.
+TEST_F(SimTest, VentingEmptiesTheArgonLineAndTheSensorsReadTheirOffsets)
+{
+    double bpWithPressure = Number("PRTC:AIN:PLBP?");
+    EXPECT_GT(bpWithPressure, 0.373);  // back pressure sensors see the full line
+    Say("PRTC:AOUT:AXGS 1.000");
+    EXPECT_GT(Number("PRTC:AIN:AXDP?"), 0.373);  // differential pressure sensors see the flow
+    EXPECT_NEAR(Number("PRTC:AIN:PLGS?;AXGS?", 2), 1.0, 0.01);
+    Say("MNTE:SVC:SVAG 1");
+    Say("PRTC:BOUT:SVAG OFF");
+    Say("PRTC:AOUT:PLGS 20.000000");
+    Say("PRTC:AOUT:AXGS 2.000000");
+    Say("PRTC:AOUT:CRGS 2.000000");
+    Say("PRTC:AOUT:MUGS 2.000000");
+    for (const char *g : {"PLGS", "AXGS", "CRGS", "MUGS"})
+        Say(std::string("PRTC:AOUT:") + g + " 0.000000");
+    EXPECT_LE(Number("PRTC:AIN:PGAR?"), 50.0);
+    for (const char *s : {"PLDP", "AXDP", "CRDP", "MUDP", "PLBP", "AXBP", "CRBP", "MUBP"}) {
+        double v = Number(std::string("PRTC:AIN:") + s + "?");
+        EXPECT_GE(v, 0.025) << s;
+        EXPECT_LE(v, 0.373) << s;
+    }
+    Say("MNTE:SVC:SVAG 0");
+    // Zero set points with the valve closed: the line holds what is left.
+    double left = Number("PRTC:AIN:PGAR?");
+    EXPECT_EQ(Number("PRTC:AIN:PGAR?"), left);
+    Say("PRTC:BOUT:SVAG ON");
+    EXPECT_GT(PollUntil("PRTC:AIN:PGAR?", [](double v) { return v > 500; }), 1);
+}
+
+TEST_F(SimTest, ChillerFollowsItsSetPointAndDriftsWhenStopped)
+{
+    EXPECT_NEAR(Number("PRTC:AIN:TMPS?"), 2.05, 0.01);
+    Say("PRTC:BOUT:SVW ON");
+    Say("PRTC:TMPS:STRT 15");
+    EXPECT_GT(PollUntil("PRTC:AIN:TMPS?", [](double v) { return std::abs(v - 15.05) < 0.01; }), 3);
+    EXPECT_GT(Number("PRTC:AIN:CHKPEL?"), 1.0);
+    Say("PRTC:TMPS:STOP");
+    EXPECT_LT(Number("PRTC:AIN:CHKPEL?"), 1.0);
+    EXPECT_GT(PollUntil("PRTC:AIN:TMPS?", [](double v) { return v > 21.9; }), 3);
+}
+
+TEST_F(SimTest, TuneRestoresTheTunedSettings)
+{
+    Say("PRTC:AOUT:LENS 1, 0.0");
+    Say("PRTC:AOUT:EMHVA 0");
+    Say("PRTC:BOUT:LHVEN OFF");
+    Say("TUNE:HSET 1");
+    EXPECT_NEAR(Number("PRTC:AIN:LENS? 1"), -120.0, 0.05);
+    EXPECT_NEAR(Number("PRTC:AIN:EMHVA?"), 1850.0, 0.5);
+}

@@ -1,0 +1,220 @@
+// Scenario files: the shipped ones, the syntax, and the exchange rate.
+#include "sim_fixture.h"
+
+#include <chrono>
+
+namespace {
+
+std::string Scenario(const std::string &name) { return std::string(TORVEX_SOURCE_DIR) + "/scenarios/" + name; }
+
+}  // namespace
+
+TEST_F(SimTest, HealthyScenarioIsTheBuiltInInstrument)
+{
+    std::vector<std::string> builtIn;
+    const char *queries[] = {"trns:stat?", "PRTC:AIN:PIBK?", "PRTC:AIN:PGAN?", "PLSM:STAT?", "PRTC:BIN:TRCLST?"};
+    for (const char *q : queries)
+        builtIn.push_back(Value(q));
+    tvsim_Reset();
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("healthy.ini").c_str()), 0) << tvsim_LastError();
+    for (size_t i = 0; i < builtIn.size(); ++i)
+        EXPECT_EQ(Value(queries[i]), builtIn[i]) << queries[i];
+}
+
+TEST_F(SimTest, VacuumTroubleScenario)
+{
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("vacuum-trouble.ini").c_str()), 0) << tvsim_LastError();
+    EXPECT_EQ(Value("trns:stat?"), "0");
+    EXPECT_EQ(Value("PRTC:BIN:ERRBRK?"), "1");
+    EXPECT_EQ(Value("PRTC:BIN:VAON?"), "0");
+    for (int poll = 0; poll < 5; ++poll) {
+        EXPECT_GT(Number("PRTC:AIN:PIBK?"), 1330.0);
+        EXPECT_GT(Number("PRTC:AIN:PIIF?"), 1330.0);
+        EXPECT_GT(Number("PRTC:AIN:PIIFBK?"), 1330.0);
+        EXPECT_GT(Number("PRTC:AIN:PGAN?"), 1.0);
+    }
+    double speed = Number("PRTC:AIN:RTPI?");
+    EXPECT_LT(speed, 35.0);
+    EXPECT_LT(Number("PRTC:AIN:RTPI?"), speed);  // still running down
+    // Switching the pumps on again does not help while the breaker is tripped.
+    Say("PRTC:BOUT:RPBK ON");
+    EXPECT_GT(Number("PRTC:AIN:PIBK?"), 1330.0);
+}
+
+TEST_F(SimTest, PlasmaRunningScenario)
+{
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("plasma-running.ini").c_str()), 0) << tvsim_LastError();
+    EXPECT_EQ(Value("trns:stat?"), "2");
+    EXPECT_EQ(Value("PLSM:STAT?"), "3");
+    EXPECT_EQ(Value("PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?"), "1;0;0;0");
+    EXPECT_EQ(Value("PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?"), "0;0;0;1");
+    EXPECT_GE(Number("PRTC:AIN:PF?"), 1000.0);
+    EXPECT_EQ(Value("PRTC:BIN:ISOV1?;ISOV2?"), "0;1");
+    EXPECT_EQ(Value("PRTC:BIN:EMPRA?;EMPRP?"), "1;1");
+    double pgan = Number("PRTC:AIN:PGAN?");
+    EXPECT_GT(pgan, 1e-4);
+    EXPECT_LT(pgan, 1.0);
+    EXPECT_GT(Number("PRTC:AIN:PLGS?"), 10.0);
+    Say("PLSM:EXTN");
+    EXPECT_EQ(Value("PLSM:STAT?"), "0");
+}
+
+TEST_F(SimTest, SilentScenarioAnswersNothing)
+{
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("silent.ini").c_str()), 0) << tvsim_LastError();
+    for (const char *q : {"trns:stat?", "PRTC:AIN:PIBK?", "PEC:EROM? #H0000,16", "PRTC:AIN:PF?;PR?"}) {
+        Exchange e = Ask(q);
+        EXPECT_EQ(e.status, 5u) << q;
+        EXPECT_EQ(e.text, "") << q;
+        EXPECT_EQ(e.length, 0u) << q;
+    }
+    EXPECT_EQ(Say("PRTC:BOUT:SVW OFF"), 0u);
+}
+
+TEST_F(SimTest, AfcScenarioGivesTheOffsetAdjustmentNewValues)
+{
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("afc-gas.ini").c_str()), 0) << tvsim_LastError();
+    Say("MNTE:SVC:SVAG 1");
+    Say("PRTC:BOUT:SVAG OFF");
+    for (const char *set : {"PLGS 20.000000", "AXGS 2.000000", "CRGS 2.000000", "MUGS 2.000000", "PLGS 0.000000",
+                            "AXGS 0.000000", "CRGS 0.000000", "MUGS 0.000000"})
+        Say(std::string("PRTC:AOUT:") + set);
+    EXPECT_LE(Number("PRTC:AIN:PGAR?"), 50.0);
+    const char *sensors[] = {"PLDP", "AXDP", "CRDP", "MUDP", "PLBP", "AXBP", "CRBP", "MUBP"};
+    int differ = 0;
+    for (const char *s : sensors) {
+        double now = Number(std::string("PRTC:AIN:") + s + "?");
+        double stored = Number(std::string("PRTC:FLOW:") + s + "V?");
+        EXPECT_GE(now, 0.025) << s;
+        EXPECT_LE(now, 0.373) << s;
+        differ += std::abs(now - stored) > 0.005;
+    }
+    EXPECT_EQ(differ, 8);
+    Say("MNTE:SVC:SVAG 0");
+}
+
+TEST_F(SimTest, ScenarioSectionsApplyInOrder)
+{
+    std::string path = TempPath(".ini");
+    WriteFile(path, "\xEF\xBB\xBF; a comment\n"
+                    "# another\n"
+                    "[Instrument]\n"
+                    "state = 6\n"
+                    "latency_ms = 0\n"
+                    "[values]\n"
+                    "SYS:TMP1 = 47.5,42.0\n"
+                    "PRTC:BOUT:TMP = OFF\n"
+                    "PRTC:AOUT:LENS 5 = -25.0\n"
+                    "SYS:ADJ:LENS 3 = 1.01000,0.250\n"
+                    "PRTC:AIN:TMP1 = 38.5\n"
+                    "[replies]\n"
+                    "PRTC:AIN:PF?;PR? = 1;2|3;4\n"
+                    "VENDOR:EXTRA? = \"quoted reply\"\n"
+                    "[sequences]\n"
+                    "plasma_purge_polls = 1\n"
+                    "plasma_ignite_polls = 0\n"
+                    "[faults]\n"
+                    "f1 = nolf PRTC:AIN:TMP3?\n"
+                    "[host]\n"
+                    "_AFC = 1\n");
+    ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
+    EXPECT_EQ(Value("trns:stat?"), "6");
+    EXPECT_EQ(Value("SYS:TMP1?"), "47.5,42.0");
+    EXPECT_EQ(Value("PRTC:BOUT:TMP?"), "0");
+    EXPECT_EQ(Value("PRTC:AIN:RTMP?"), "0.0");  // a scenario's switch is settled at once
+    EXPECT_EQ(Value("PRTC:AIN:LENS? 5"), "-25.0");
+    EXPECT_EQ(Value("SYS:ADJ:LENS? 3"), "1.01000,0.250");
+    EXPECT_EQ(Value("PRTC:AIN:TMP1?"), "38.5");
+    EXPECT_EQ(Value("PRTC:AIN:PF?;PR?"), "1;2");
+    EXPECT_EQ(Value("prtc:ain:pf?;pr?"), "3;4");
+    EXPECT_EQ(Value("VENDOR:EXTRA?"), "quoted reply");
+    EXPECT_EQ(Ask("PRTC:AIN:TMP3?").text, "31.8");
+    Say("PLSM:IGNT");
+    EXPECT_EQ(Value("PLSM:STAT?"), "1");
+    EXPECT_EQ(Value("PLSM:STAT?"), "3");  // the ignition phase takes no time at all
+    std::remove(path.c_str());
+}
+
+TEST_F(SimTest, TimedPhasesEndAfterTheirMilliseconds)
+{
+    std::string path = TempPath(".ini");
+    WriteFile(path, "[sequences]\nlens_calibration_polls = 0\nlens_calibration_ms = 300\n");
+    ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
+    Say("PRTC:LENS:ADJ");
+    auto start = std::chrono::steady_clock::now();
+    int polls = 0;
+    while (Number("PRTC:LENS:STAT?") != 0 && polls < 100000)
+        ++polls;
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(ms, 280.0);
+    EXPECT_GT(polls, 10);
+    std::remove(path.c_str());
+}
+
+TEST_F(SimTest, IgnitionThatFailsFallsBackToZero)
+{
+    std::string path = TempPath(".ini");
+    WriteFile(path, "[sequences]\nplasma_fails = 1\n");
+    ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
+    Say("PLSM:IGNT");
+    std::string seen;
+    for (int i = 0; i < 6; ++i)
+        seen += Value("PLSM:STAT?");
+    EXPECT_EQ(seen, "112200");
+    std::remove(path.c_str());
+}
+
+TEST_F(SimTest, ScenarioErrorsNameFileAndLine)
+{
+    EXPECT_EQ(tvsim_LoadScenario("no-such-scenario.ini"), 1);
+    EXPECT_NE(std::string(tvsim_LastError()).find("no-such-scenario.ini"), std::string::npos);
+
+    std::string path = TempPath(".ini");
+    const char *bad[] = {"[values]\nSYS:NOSUCH = 1\n", "[values]\nSYS:TMP1 = 50.0\n", "[bogus]\nx = 1\n",
+                         "state = 1\n",                "[faults]\nf = explode X\n", "[instrument]\nturbos = 3\n",
+                         "[sequences]\nnever_polls = 2\n", "[memory]\nload = missing.bin\n", "[values\n"};
+    for (const char *text : bad) {
+        WriteFile(path, std::string("; line 1\n") + text);
+        EXPECT_EQ(tvsim_LoadScenario(path.c_str()), 2) << text;
+        EXPECT_NE(std::string(tvsim_LastError()).find(path + ":"), std::string::npos) << tvsim_LastError();
+    }
+    std::remove(path.c_str());
+}
+
+TEST_F(SimTest, SetValueChangesTheModelLikeAScenarioLine)
+{
+    EXPECT_EQ(tvsim_SetValue("SYS:TMP3", "60.0,55.0"), 0);
+    EXPECT_EQ(Value("SYS:TMP3?"), "60.0,55.0");
+    EXPECT_EQ(tvsim_SetValue("prtc:ain:tmp3", "33.3"), 0);
+    EXPECT_EQ(Value("PRTC:AIN:TMP3?"), "33.3");
+    EXPECT_NE(tvsim_SetValue("PRTC:AIN:TMP3", "warm"), 0);
+    EXPECT_NE(tvsim_SetValue("NO:SUCH", "1"), 0);
+    EXPECT_NE(std::string(tvsim_LastError()).find("NO:SUCH"), std::string::npos);
+}
+
+// How many exchanges a second the simulator sustains with zero latency: a
+// panel's poll mix of single and compound queries and writes.
+TEST_F(SimTest, ExchangeRateWithZeroLatency)
+{
+    tvsim_SetTrace(nullptr, nullptr);
+    const char *mix[] = {"PRTC:AIN:PIBK?", "PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", "PRTC:BIN:ISOV1?",
+                         "SYS:ADJ:LENS? 5", "PEC:EROM? #H00A0,16", "trns:stat?"};
+    const int rounds = 5000;
+    char reply[256];
+    uint32_t length = 0;
+    unsigned before = tvsim_ExchangeCount();
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < rounds; ++i) {
+        for (const char *q : mix)
+            _tvl_QueryString(1, 0, 0, &length, 0, q, (uint32_t)std::strlen(q), reply, 256);
+        _tvl_Write(1, 0, 0, 0, 0, "PRTC:AOUT:LENS 5, -25.0", 23);
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    unsigned exchanges = tvsim_ExchangeCount() - before;
+    ASSERT_EQ(exchanges, (unsigned)rounds * 7);
+    double rate = exchanges / seconds;
+    std::printf("[ rate     ] %u exchanges in %.3f s: %.0f exchanges/s (%.1f us each; simulator busy %.1f us each)\n",
+                exchanges, seconds, rate, 1e6 / rate, tvsim_BusyMicroseconds() / tvsim_ExchangeCount());
+    RecordProperty("exchanges_per_second", (int)rate);
+    EXPECT_GT(rate, 2000.0);
+}
