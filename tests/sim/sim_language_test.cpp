@@ -222,6 +222,7 @@ TEST_F(SimTest, HealthyInstrumentAnswersEveryPanelQuery)
         EXPECT_LE(Number(q), 0.373) << q;
     }
     EXPECT_EQ(Value("PRTC:BIN:TRCLST?"), "1");
+    EXPECT_EQ(Value("PRTC:AIN:PGAN?"), "3.20E-05");  // two exponent digits, as the instrument writes them
     EXPECT_EQ(Number("PRTC:AIN:RTPI?"), 100.0);
     EXPECT_GT(Number("PRTC:AIN:TMP1?"), 15.0);
     EXPECT_GT(Number("PRTC:AIN:PGAR?"), 300.0);
