@@ -73,8 +73,8 @@ std::string renderOne(std::string spec, char conversion, const uint8_t *slot)
         snprintf(buffer, sizeof buffer, clean.c_str(), (int)(unsigned char)slotAs<uint32_t>(slot));
         break;
     case 's': {
-        uint32_t address = slotAs<uint32_t>(slot);
-        const char *text = address ? reinterpret_cast<const char *>(static_cast<uintptr_t>(address)) : "(null)";
+        uintptr_t address = slotAs<uintptr_t>(slot);
+        const char *text = address ? reinterpret_cast<const char *>(address) : "(null)";
         clean += 's';
         snprintf(buffer, sizeof buffer, clean.c_str(), text);
         break;

@@ -179,7 +179,7 @@ void patchImport(HMODULE module, void *original, void *replacement)
     }
 }
 
-uint32_t TORVEX_STDCALL serviceCallback(uint32_t context, uint32_t code, uint32_t a, uint32_t b)
+uint32_t TORVEX_STDCALL serviceCallback(HostWord context, uint32_t code, HostWord a, HostWord b)
 {
     Host::Impl *impl = reinterpret_cast<Host::Impl *>((uintptr_t)context);
     return impl ? impl->service(code, a, b) : 1;
@@ -298,10 +298,10 @@ double *Host::Impl::findVariable(const std::string &name)
     return nullptr;
 }
 
-uint32_t Host::Impl::addData(const HostData &d)
+HostWord Host::Impl::addData(const HostData &d)
 {
     data.push_back(d);
-    return kHandleBase + (uint32_t)(data.size() - 1);
+    return kHandleBase + (HostWord)(data.size() - 1);
 }
 
 bool Host::Impl::fail(const std::string &message)
@@ -313,7 +313,7 @@ bool Host::Impl::fail(const std::string &message)
     return false;
 }
 
-uint32_t Host::Impl::service(uint32_t code, uint32_t a, uint32_t b)
+uint32_t Host::Impl::service(uint32_t code, HostWord a, HostWord b)
 {
     switch (code) {
     case HOSTSVC_REGISTER_COMMAND: {
@@ -341,7 +341,7 @@ uint32_t Host::Impl::service(uint32_t code, uint32_t a, uint32_t b)
         if (a < kHandleBase || a - kHandleBase >= data.size())
             return 1;
         HostData &d = data[a - kHandleBase];
-        static uint32_t emptyList[1] = {0};
+        static HostWord emptyList[1] = {0};
         if (d.kind == HostData::Text)
             *out = (void *)d.text.c_str();
         else if (d.kind == HostData::Number)
@@ -496,11 +496,11 @@ int Host::Impl::execute(const std::string &command, const std::vector<std::strin
         status = kHostFailure;
     } else {
         CreateRecord create = {};
-        create.callback = (uint32_t)(uintptr_t)&serviceCallback;
-        create.context = (uint32_t)(uintptr_t)this;
+        create.callback = (HostWord)&serviceCallback;
+        create.context = (HostWord)this;
         uint16_t created = entry(0, CPMSG_CREATE, &create, 0);
         OocpsrvEntry instanceEntry = create.entry ? (OocpsrvEntry)(uintptr_t)create.entry : entry;
-        uint32_t handle = create.handle;
+        HostWord handle = create.handle;
         if (created != 0) {
             error = "the plug-in refused message 2 (status " + std::to_string(created) + ")";
             status = kHostFailure;
@@ -553,7 +553,7 @@ int Host::Impl::execute(const std::string &command, const std::vector<std::strin
                     list.list.push_back(addData(d));
                 }
                 if (status == 0) {
-                    uint32_t listHandle = addData(list);
+                    HostWord listHandle = addData(list);
                     CommandProcedure proc = (CommandProcedure)(uintptr_t)found->procedure;
                     if (automated)
                         driverTimer = realSetTimer(nullptr, 0, 10, driverTimerProc);

@@ -44,7 +44,7 @@ enum RunStatus {
 /* A command as the plug-in registered it. */
 struct CommandInfo {
     std::string name;
-    uint32_t procedure = 0;
+    uintptr_t procedure = 0;  // the procedure's address
     std::vector<uint8_t> argumentTypes;  // 1 text, 0 number
 };
 

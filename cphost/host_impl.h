@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "plugin/host_abi.h"
+
 #include <deque>
 #include <string>
 #include <utility>
@@ -23,7 +25,7 @@ struct HostData {
     enum Kind { Text, Number, List } kind = Text;
     std::string text;
     double number = 0;
-    std::vector<uint32_t> list;
+    std::vector<HostWord> list;
 };
 
 /* A modal dialog opened through DialogBoxParamA, innermost last. */
@@ -85,8 +87,8 @@ struct Host::Impl {
     // host.cpp
     void emit(const std::string &line);
     double *findVariable(const std::string &name);
-    uint32_t service(uint32_t code, uint32_t a, uint32_t b);
-    uint32_t addData(const HostData &d);
+    uint32_t service(uint32_t code, HostWord a, HostWord b);
+    HostWord addData(const HostData &d);
     int execute(const std::string &command, const std::vector<std::string> &args, bool automated,
                 const std::string &actionText);
     bool fail(const std::string &message);  // records an action failure; answers false

@@ -28,9 +28,9 @@ constexpr UINT kInvalidFilename = 203;   /* "Invalid Filename!" */
 constexpr uint16_t kStatusProgress = 0;
 constexpr uint16_t kStatusError = 1;
 
-PluginHandle ToPluginHandle(uint32_t handle)
+PluginHandle ToPluginHandle(HostWord handle)
 {
-    return reinterpret_cast<PluginHandle>(static_cast<uintptr_t>(handle));
+    return reinterpret_cast<PluginHandle>(handle);
 }
 
 /* Reports a string-table message as an error; always answers 1. */
@@ -41,7 +41,7 @@ uint16_t ReportError(PluginHandle plugin, UINT stringId)
 }
 
 /* The byte-count argument; the host's double may sit at any address. */
-bool NumberArgument(PluginHandle plugin, uint32_t argumentList, int16_t index, double *value)
+bool NumberArgument(PluginHandle plugin, HostWord argumentList, int16_t index, double *value)
 {
     const void *data = CommandArgument(plugin, argumentList, index);
     if (data == nullptr) return false;
@@ -49,14 +49,14 @@ bool NumberArgument(PluginHandle plugin, uint32_t argumentList, int16_t index, d
     return true;
 }
 
-const char *TextArgument(PluginHandle plugin, uint32_t argumentList, int16_t index)
+const char *TextArgument(PluginHandle plugin, HostWord argumentList, int16_t index)
 {
     return static_cast<const char *>(CommandArgument(plugin, argumentList, index));
 }
 
 }  // namespace
 
-extern "C" uint16_t TORVEX_CDECL ReadRomProc(uint32_t argumentList, uint32_t handle)
+extern "C" uint16_t TORVEX_CDECL ReadRomProc(HostWord argumentList, HostWord handle)
 {
     PluginHandle plugin = ToPluginHandle(handle);
     HWND window = nullptr;
@@ -105,7 +105,7 @@ extern "C" uint16_t TORVEX_CDECL ReadRomProc(uint32_t argumentList, uint32_t han
     return 0;
 }
 
-extern "C" uint16_t TORVEX_CDECL WriteRomProc(uint32_t argumentList, uint32_t handle)
+extern "C" uint16_t TORVEX_CDECL WriteRomProc(HostWord argumentList, HostWord handle)
 {
     PluginHandle plugin = ToPluginHandle(handle);
     HWND window = nullptr;

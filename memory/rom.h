@@ -14,7 +14,7 @@
 
 #include "plugin/host_abi.h"
 
-extern "C" uint16_t TORVEX_CDECL ReadRomProc(uint32_t argumentList, uint32_t handle);
-extern "C" uint16_t TORVEX_CDECL WriteRomProc(uint32_t argumentList, uint32_t handle);
+extern "C" uint16_t TORVEX_CDECL ReadRomProc(HostWord argumentList, HostWord handle);
+extern "C" uint16_t TORVEX_CDECL WriteRomProc(HostWord argumentList, HostWord handle);
 
 #endif

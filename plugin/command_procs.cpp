@@ -18,9 +18,9 @@ struct DialogChoice {
     DLGPROC procedure;
 };
 
-PluginHandle AsHandle(uint32_t handle)
+PluginHandle AsHandle(HostWord handle)
 {
-    return reinterpret_cast<PluginHandle>(static_cast<uintptr_t>(handle));
+    return reinterpret_cast<PluginHandle>(handle);
 }
 
 BOOL OptionSet(PluginHandle handle, UINT nameId)
@@ -32,12 +32,12 @@ BOOL OptionSet(PluginHandle handle, UINT nameId)
 }
 
 /* Runs one maintenance dialog; the shared body of every maintenance command. */
-uint16_t RunDialogCommand(uint32_t rawHandle, DialogChoice (*choose)(PluginHandle), LPARAM (*parameter)(PluginHandle, void *),
+uint16_t RunDialogCommand(HostWord rawHandle, DialogChoice (*choose)(PluginHandle), LPARAM (*parameter)(PluginHandle, void *),
                           void *scratch)
 {
     PluginHandle handle = AsHandle(rawHandle);
     HWND owner = NULL;
-    if (HostCall(handle, HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&owner))) != 0)
+    if (HostCall(handle, HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, reinterpret_cast<HostWord>(&owner)) != 0)
         return 1;
     DialogChoice choice = choose(handle);
     LPARAM init = parameter != NULL ? parameter(handle, scratch) : reinterpret_cast<LPARAM>(handle);
@@ -74,7 +74,7 @@ DialogChoice ChooseGas(PluginHandle handle)
 
 /* The lens calibration's creation record: the plug-in handle and the lens flag. */
 struct CalLensRecord {
-    uint32_t handle;
+    HostWord handle;
     uint32_t lensFlag;
 };
 
@@ -88,44 +88,44 @@ DialogChoice ChooseCalLens(PluginHandle handle)
 LPARAM CalLensParameter(PluginHandle handle, void *scratch)
 {
     CalLensRecord *record = static_cast<CalLensRecord *>(scratch);
-    record->handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle));
+    record->handle = reinterpret_cast<HostWord>(handle);
     record->lensFlag = HostFlagSet(handle, IDS_LENS_VARIABLE) ? 1 : 0;
     return reinterpret_cast<LPARAM>(record);
 }
 
 } // namespace
 
-TORVEX_COMMAND MaintLensProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, ChooseLens, NULL, NULL); }
-TORVEX_COMMAND MaintVacuumProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintLensProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseLens, NULL, NULL); }
+TORVEX_COMMAND MaintVacuumProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_VACUUM, KtDlg225Proc>, NULL, NULL);
 }
-TORVEX_COMMAND MaintRFProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, ChooseRF, NULL, NULL); }
-TORVEX_COMMAND MaintQPProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, Always<IDD_QP, KtDlg261Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintDetectorProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintRFProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseRF, NULL, NULL); }
+TORVEX_COMMAND MaintQPProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_QP, KtDlg261Proc>, NULL, NULL); }
+TORVEX_COMMAND MaintDetectorProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_DETECTOR, KtDlg267Proc>, NULL, NULL);
 }
-TORVEX_COMMAND MaintOctPoleProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintOctPoleProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_OCTOPOLE, KtDlg266Proc>, NULL, NULL);
 }
-TORVEX_COMMAND MaintWaterProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintWaterProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_WATER, KtDlg268Proc>, NULL, NULL);
 }
-TORVEX_COMMAND MaintGasProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, ChooseGas, NULL, NULL); }
-TORVEX_COMMAND MaintSCProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, Always<IDD_CHILLER, KtDlg270Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintPeriPumpProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintGasProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseGas, NULL, NULL); }
+TORVEX_COMMAND MaintSCProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_CHILLER, KtDlg270Proc>, NULL, NULL); }
+TORVEX_COMMAND MaintPeriPumpProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_PERIPUMP, KtDlg271Proc>, NULL, NULL);
 }
-TORVEX_COMMAND MaintXYZProc(uint32_t, uint32_t handle) { return RunDialogCommand(handle, Always<IDD_XYZ, KtDlg272Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintHousingProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND MaintXYZProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_XYZ, KtDlg272Proc>, NULL, NULL); }
+TORVEX_COMMAND MaintHousingProc(HostWord, HostWord handle)
 {
     return RunDialogCommand(handle, Always<IDD_HOUSING, KtDlg274Proc>, NULL, NULL);
 }
-TORVEX_COMMAND CalLensProc(uint32_t, uint32_t handle)
+TORVEX_COMMAND CalLensProc(HostWord, HostWord handle)
 {
     CalLensRecord record = {0, 0};
     return RunDialogCommand(handle, ChooseCalLens, CalLensParameter, &record);

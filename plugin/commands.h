@@ -11,21 +11,21 @@
 
 #define TORVEX_COMMAND extern "C" uint16_t __cdecl
 
-TORVEX_COMMAND MaintLensProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintVacuumProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintRFProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintQPProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintDetectorProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintOctPoleProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintWaterProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintGasProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintSCProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintPeriPumpProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintXYZProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND MaintHousingProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND ReadRomProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND WriteRomProc(uint32_t argumentList, uint32_t handle);
-TORVEX_COMMAND CalLensProc(uint32_t argumentList, uint32_t handle);
+TORVEX_COMMAND MaintLensProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintVacuumProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintRFProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintQPProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintDetectorProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintOctPoleProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintWaterProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintGasProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintSCProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintPeriPumpProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintXYZProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND MaintHousingProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND ReadRomProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND WriteRomProc(HostWord argumentList, HostWord handle);
+TORVEX_COMMAND CalLensProc(HostWord argumentList, HostWord handle);
 
 /* One row of the registration table. */
 struct CommandEntry {

@@ -12,8 +12,7 @@
 /* KTCUSTOM.dll, imported by ordinal: 102 initialises the DLGINFO control class. */
 extern "C" __declspec(dllimport) BOOL WINAPI KtCustomInit(void);
 
-extern "C" uint16_t WINAPI OOCPSRV(uint32_t handle, uint16_t message, void *record,
-                                                         uint32_t extra);
+extern "C" uint16_t WINAPI OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord extra);
 extern "C" uint32_t WINAPI GVI(uint16_t item, char *buffer, int32_t size);
 
 const CommandEntry kCommandTable[15] = {
@@ -42,9 +41,9 @@ const char kVersionText[] = "A.01.00";
 const char kDescription[] = "Sample CP-DLL Library";
 const char kNotice[] = "TORVEX2 service plug-in: maintenance panels, lens calibration and parameter memory backup";
 
-uint32_t Ptr(const void *p)
+HostWord Ptr(const void *p)
 {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
+    return reinterpret_cast<HostWord>(p);
 }
 
 uint16_t CreateInstance(CreateRecord *record)
@@ -96,9 +95,9 @@ uint32_t CopyText(const char *text, char *buffer, int32_t size, uint16_t item)
 
 } // namespace
 
-extern "C" uint16_t WINAPI OOCPSRV(uint32_t handle, uint16_t message, void *record, uint32_t extra)
+extern "C" uint16_t WINAPI OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord extra)
 {
-    PluginHandle plugin = reinterpret_cast<PluginHandle>(static_cast<uintptr_t>(handle));
+    PluginHandle plugin = reinterpret_cast<PluginHandle>(handle);
     uint16_t status;
     switch (message) {
     case CPMSG_CREATE:

@@ -5,6 +5,12 @@
  * These are host formats: packed, little-endian, 32-bit pointers. The plug-in
  * and the substitute host (cphost) both include this header, so the layout is
  * written once and checked at compile time. No Windows headers here.
+ *
+ * Every field that carries a pointer or a handle is a HostWord: 32 bits in
+ * the product (i386), where the layouts are exactly the host's. The same
+ * sources also build for x86-64 as a verification build (Wine's 64-bit
+ * loader runs on kernels without IA-32 emulation); there a HostWord is 64
+ * bits wide and the records widen with it.
  */
 #ifndef TORVEX_HOST_ABI_H
 #define TORVEX_HOST_ABI_H
@@ -23,6 +29,9 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* A pointer or handle as the host records carry it. */
+typedef uintptr_t HostWord;
 
 /* OOCPSRV message codes. */
 enum {
@@ -55,13 +64,13 @@ enum {
 #define HOST_FORMAT_SLOTS 20
 
 /* The host's service callback: (context, code, a, b) -> status, callee pops. */
-typedef uint32_t(TORVEX_STDCALL *HostCallback)(uint32_t context, uint32_t code, uint32_t a, uint32_t b);
+typedef uint32_t(TORVEX_STDCALL *HostCallback)(HostWord context, uint32_t code, HostWord a, HostWord b);
 
 /* OOCPSRV: (plug-in handle, message, record, extra) -> 16-bit status. */
-typedef uint16_t(TORVEX_STDCALL *OocpsrvEntry)(uint32_t handle, uint16_t message, void *record, uint32_t extra);
+typedef uint16_t(TORVEX_STDCALL *OocpsrvEntry)(HostWord handle, uint16_t message, void *record, HostWord extra);
 
 /* A command procedure: (argument-list handle, plug-in handle); the caller pops. */
-typedef uint16_t(TORVEX_CDECL *CommandProcedure)(uint32_t argumentList, uint32_t handle);
+typedef uint16_t(TORVEX_CDECL *CommandProcedure)(HostWord argumentList, HostWord handle);
 
 /* GVI: (item, buffer, size) -> value. */
 typedef uint32_t(TORVEX_STDCALL *GviEntry)(uint16_t item, char *buffer, int32_t size);
@@ -71,17 +80,17 @@ typedef uint32_t(TORVEX_STDCALL *GviEntry)(uint16_t item, char *buffer, int32_t 
 /* Message 2: the host's half and the plug-in's answer. 18 bytes. */
 typedef struct CreateRecord {
     uint16_t hostField;   /* not read by the plug-in */
-    uint32_t callback;    /* HostCallback */
-    uint32_t context;     /* handed back as the callback's first argument */
-    uint32_t entry;       /* out: address of OOCPSRV */
-    uint32_t handle;      /* out: the plug-in handle */
+    HostWord callback;    /* HostCallback */
+    HostWord context;     /* handed back as the callback's first argument */
+    HostWord entry;       /* out: address of OOCPSRV */
+    HostWord handle;      /* out: the plug-in handle */
 } CreateRecord;
 
 /* HOSTSVC_REGISTER_COMMAND, argument a. 20 bytes. */
 typedef struct CommandRecord {
-    uint32_t handle;      /* plug-in handle */
-    uint32_t name;        /* const char * */
-    uint32_t procedure;   /* CommandProcedure */
+    HostWord handle;      /* plug-in handle */
+    HostWord name;        /* const char * */
+    HostWord procedure;   /* CommandProcedure */
     uint16_t reserved1;
     uint32_t reserved2;
     uint16_t argumentCount;
@@ -91,14 +100,14 @@ typedef struct CommandRecord {
 typedef struct OpenDeviceRecord {
     uint32_t zero;
     uint16_t mode;        /* the plug-in gives 11 */
-    uint32_t connection;  /* uint32_t * receiving the connection number */
+    HostWord connection;  /* uint32_t * receiving the connection number */
     uint32_t last;        /* the plug-in gives 0 */
 } OpenDeviceRecord;
 
 /* Sent with HOST_FORMAT_MESSAGE as lParam. 172 bytes. */
 typedef struct FormatRecord {
-    uint32_t output;      /* char *, emptied by the plug-in */
-    uint32_t format;      /* const char * */
+    HostWord output;      /* char *, emptied by the plug-in */
+    HostWord format;      /* const char * */
     uint32_t result;      /* written by the host */
     uint8_t slots[HOST_FORMAT_SLOTS][8];
 } FormatRecord;
@@ -110,6 +119,7 @@ enum { HOSTARG_NUMBER = 0, HOSTARG_TEXT = 1 };
 
 #ifdef __cplusplus
 }
+#if UINTPTR_MAX == 0xFFFFFFFFu
 static_assert(sizeof(CreateRecord) == 18, "CreateRecord is 18 bytes");
 static_assert(offsetof(CreateRecord, callback) == 2 && offsetof(CreateRecord, context) == 6 &&
                   offsetof(CreateRecord, entry) == 10 && offsetof(CreateRecord, handle) == 14,
@@ -124,6 +134,7 @@ static_assert(offsetof(OpenDeviceRecord, mode) == 4 && offsetof(OpenDeviceRecord
               "OpenDeviceRecord offsets");
 static_assert(sizeof(FormatRecord) == 172, "FormatRecord is 172 bytes");
 static_assert(offsetof(FormatRecord, slots) == 12, "FormatRecord slots start at 12");
+#endif
 #endif
 
 #endif

@@ -18,7 +18,7 @@ namespace {
 char s_stringBuffer[256];
 
 /* Calls the host with the instance's context; 1 without a usable instance. */
-uint32_t CallHost(PluginHandle handle, uint32_t code, uint32_t a, uint32_t b, BOOL *called)
+uint32_t CallHost(PluginHandle handle, uint32_t code, HostWord a, HostWord b, BOOL *called)
 {
     *called = FALSE;
     if (handle == NULL)
@@ -27,7 +27,7 @@ uint32_t CallHost(PluginHandle handle, uint32_t code, uint32_t a, uint32_t b, BO
     if (instance == NULL)
         return 1;
     HostCallback callback = reinterpret_cast<HostCallback>(instance->hostCallback);
-    uint32_t context = instance->hostContext;
+    HostWord context = instance->hostContext;
     uint32_t result = 1;
     if (callback != NULL) {
         result = callback(context, code, a, b);
@@ -37,20 +37,20 @@ uint32_t CallHost(PluginHandle handle, uint32_t code, uint32_t a, uint32_t b, BO
     return result;
 }
 
-uint32_t Ptr(const void *p)
+HostWord Ptr(const void *p)
 {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
+    return reinterpret_cast<HostWord>(p);
 }
 
 } // namespace
 
-uint16_t HostCall(PluginHandle handle, uint32_t code, uint32_t a, uint32_t b)
+uint16_t HostCall(PluginHandle handle, uint32_t code, HostWord a, HostWord b)
 {
     BOOL called;
     return static_cast<uint16_t>(CallHost(handle, code, a, b, &called) & 0xFFFF);
 }
 
-void *HostResolveHandle(PluginHandle handle, uint32_t hostData)
+void *HostResolveHandle(PluginHandle handle, HostWord hostData)
 {
     void *result = NULL;
     BOOL called;
@@ -65,9 +65,9 @@ uint16_t HostRegisterCommand(PluginHandle handle, CommandRecord *record, const u
 
 uint16_t HostGetWindow(PluginHandle handle, HWND *windowOut)
 {
-    uint32_t window = 0;
+    HostWord window = 0;
     uint16_t status = HostCall(handle, HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, Ptr(&window));
-    *windowOut = status == 0 ? reinterpret_cast<HWND>(static_cast<uintptr_t>(window)) : NULL;
+    *windowOut = status == 0 ? reinterpret_cast<HWND>(window) : NULL;
     return status;
 }
 
@@ -102,17 +102,17 @@ void HostReportStatus(PluginHandle handle, uint16_t kind, const char *text)
     HostCall(handle, HOSTSVC_REPORT_STATUS, kind, Ptr(text));
 }
 
-void HostShowHelp(PluginHandle handle, uint32_t a, uint16_t low, uint16_t high)
+void HostShowHelp(PluginHandle handle, HostWord a, uint16_t low, uint16_t high)
 {
     HostCall(handle, HOSTSVC_SHOW_HELP, a, (static_cast<uint32_t>(high) << 16) | low);
 }
 
-void *CommandArgument(PluginHandle handle, uint32_t argumentList, int16_t index)
+void *CommandArgument(PluginHandle handle, HostWord argumentList, int16_t index)
 {
-    const uint32_t *elements = static_cast<const uint32_t *>(HostResolveHandle(handle, argumentList));
+    const HostWord *elements = static_cast<const HostWord *>(HostResolveHandle(handle, argumentList));
     if (elements == NULL)
         return NULL;
-    uint32_t element = elements[index - 1];
+    HostWord element = elements[index - 1];
     if (element == 0)
         return NULL;
     return HostResolveHandle(handle, element);
@@ -194,9 +194,13 @@ uint32_t HostFormat(PluginHandle handle, char *output, const char *format, ...)
             memcpy(slot, &value, sizeof value);
             break;
         }
-        case SlotInt32:
-        case SlotPointer: {
+        case SlotInt32: {
             uint32_t value = va_arg(args, uint32_t);
+            memcpy(slot, &value, sizeof value);
+            break;
+        }
+        case SlotPointer: { /* a pointer-sized word: 32 bits in the product */
+            HostWord value = va_arg(args, HostWord);
             memcpy(slot, &value, sizeof value);
             break;
         }

@@ -37,14 +37,14 @@ uint32_t InstanceListCapacity(void);
 PluginHandle InstanceListAt(uint32_t index);
 
 /* Allocates a zero-filled PluginInstance holding the host's context and callback. */
-PluginHandle PluginInstanceCreate(uint32_t context, uint32_t callback);
+PluginHandle PluginInstanceCreate(HostWord context, HostWord callback);
 
 /* ---- the host call ---- */
 
 /* Calls the host callback with (context, code, a, b); low 16 bits of its result, 1 without a host. */
-uint16_t HostCall(PluginHandle handle, uint32_t code, uint32_t a, uint32_t b);
+uint16_t HostCall(PluginHandle handle, uint32_t code, HostWord a, HostWord b);
 /* Service 99: pointer the host resolves a data handle to, or NULL. */
-void *HostResolveHandle(PluginHandle handle, uint32_t hostData);
+void *HostResolveHandle(PluginHandle handle, HostWord hostData);
 
 uint16_t HostRegisterCommand(PluginHandle handle, CommandRecord *record, const uint8_t *argumentTypes);
 /* Service 96 with selector 2; clears *windowOut when the service fails. */
@@ -57,10 +57,10 @@ uint16_t HostOpenDevice(PluginHandle handle, const char *deviceName, uint16_t mo
 /* kind 0: progress or information, 1: error. */
 void HostReportStatus(PluginHandle handle, uint16_t kind, const char *text);
 /* Packs (low, high) into b: HostShowHelp(handle, 0, 1, dialogNumber). */
-void HostShowHelp(PluginHandle handle, uint32_t a, uint16_t low, uint16_t high);
+void HostShowHelp(PluginHandle handle, HostWord a, uint16_t low, uint16_t high);
 
 /* Pointer to the data of argument `index` (from 1) of a running command, or NULL. */
-void *CommandArgument(PluginHandle handle, uint32_t argumentList, int16_t index);
+void *CommandArgument(PluginHandle handle, HostWord argumentList, int16_t index);
 
 /* ---- strings and messages ---- */
 

@@ -31,7 +31,7 @@ HLOCAL *Handles(InstanceListHeader *header)
 
 BOOL InstanceListCreate(void)
 {
-    SIZE_T size = sizeof(InstanceListHeader) + kGrowBy * sizeof(uint32_t);
+    SIZE_T size = sizeof(InstanceListHeader) + kGrowBy * sizeof(HLOCAL);
     s_list = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, size);
     if (s_list == NULL)
         return FALSE;
@@ -43,7 +43,7 @@ BOOL InstanceListCreate(void)
     }
     header->count = 0;
     header->capacity = kGrowBy;
-    header->elementSize = sizeof(uint32_t);
+    header->elementSize = sizeof(HLOCAL);
     LocalUnlock(s_list);
     return TRUE;
 }
@@ -138,7 +138,7 @@ PluginHandle InstanceListAt(uint32_t index)
     return handle;
 }
 
-PluginHandle PluginInstanceCreate(uint32_t context, uint32_t callback)
+PluginHandle PluginInstanceCreate(HostWord context, HostWord callback)
 {
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(PluginInstance));
     if (block == NULL)

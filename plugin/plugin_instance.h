@@ -4,11 +4,13 @@
 
 #include <stdint.h>
 
+#include "host_abi.h"
+
 struct PluginInstance {
-    uint32_t hostContext;   /* first argument of every callback call */
-    uint32_t hostCallback;  /* HostCallback */
-    uint32_t reserved;      /* 0 at creation */
+    HostWord hostContext;   /* first argument of every callback call */
+    HostWord hostCallback;  /* HostCallback */
+    HostWord reserved;      /* 0 at creation */
 };
-static_assert(sizeof(PluginInstance) == 12, "PluginInstance is three 32-bit fields");
+static_assert(sizeof(PluginInstance) == 3 * sizeof(HostWord), "three words: 12 bytes in the product");
 
 #endif

@@ -15,38 +15,38 @@
 
 static HINSTANCE s_module;
 static HostCallback s_callback;
-static uint32_t s_context;
+static HostWord s_context;
 static int s_polls;
 
-static uint32_t host(uint32_t code, uint32_t a, uint32_t b)
+static uint32_t host(uint32_t code, HostWord a, HostWord b)
 {
     return s_callback ? s_callback(s_context, code, a, b) : 1;
 }
 
-static void showText(const char *text) { host(HOSTSVC_SHOW_TEXT, (uint32_t)(uintptr_t)text, 0); }
+static void showText(const char *text) { host(HOSTSVC_SHOW_TEXT, (HostWord)text, 0); }
 
 static void setVariable(const char *name, double value)
 {
-    host(HOSTSVC_SET_VARIABLE, (uint32_t)(uintptr_t)name, (uint32_t)(uintptr_t)&value);
+    host(HOSTSVC_SET_VARIABLE, (HostWord)name, (HostWord)&value);
 }
 
 static bool getVariable(const char *name, double *value)
 {
-    return host(HOSTSVC_GET_VARIABLE, (uint32_t)(uintptr_t)name, (uint32_t)(uintptr_t)value) == 0;
+    return host(HOSTSVC_GET_VARIABLE, (HostWord)name, (HostWord)value) == 0;
 }
 
 static HWND hostWindow()
 {
     HWND window = nullptr;
-    return host(HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, (uint32_t)(uintptr_t)&window) == 0 ? window : nullptr;
+    return host(HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, (HostWord)&window) == 0 ? window : nullptr;
 }
 
 /* Formats through the host window with the slots filled by the caller. */
 static uint32_t format(char *out, const char *fmt, FormatRecord &record)
 {
     out[0] = '\0';
-    record.output = (uint32_t)(uintptr_t)out;
-    record.format = (uint32_t)(uintptr_t)fmt;
+    record.output = (HostWord)out;
+    record.format = (HostWord)fmt;
     record.result = 0;
     SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&record);
     return record.result;
@@ -59,14 +59,22 @@ static void formatDouble(char *out, const char *fmt, double value)
     format(out, fmt, r);
 }
 
-static void *resolve(uint32_t handle)
+static void *resolve(HostWord handle)
 {
     void *p = nullptr;
-    host(HOSTSVC_RESOLVE_HANDLE, handle, (uint32_t)(uintptr_t)&p);
+    host(HOSTSVC_RESOLVE_HANDLE, handle, (HostWord)&p);
     return p;
 }
 
 /* Optional instrument traffic through the simulator, when it is there. */
+// TELVOR's entries carry their standard-call decorations in the i386 build only.
+#if UINTPTR_MAX == 0xFFFFFFFFu
+static const char kQueryName[] = "_tvl_QueryString@36";
+static const char kWriteName[] = "_tvl_Write@28";
+#else
+static const char kQueryName[] = "_tvl_QueryString";
+static const char kWriteName[] = "_tvl_Write";
+#endif
 typedef uint32_t(__stdcall *WriteFn)(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, const char *, uint32_t);
 typedef uint32_t(__stdcall *QueryFn)(uint32_t, uint32_t, uint32_t, uint32_t *, uint32_t, const char *, uint32_t,
                                      char *, uint32_t);
@@ -74,7 +82,7 @@ static void instrumentQuery(const char *query, char *reply)
 {
     reply[0] = '\0';
     HMODULE telvor = GetModuleHandleA("TELVOR.dll");
-    QueryFn q = telvor ? (QueryFn)(void *)GetProcAddress(telvor, "_tvl_QueryString@36") : nullptr;
+    QueryFn q = telvor ? (QueryFn)(void *)GetProcAddress(telvor, kQueryName) : nullptr;
     uint32_t length = 0;
     if (q)
         q(1, 0, 0, &length, 0, query, (uint32_t)strlen(query), reply, 256);
@@ -82,7 +90,7 @@ static void instrumentQuery(const char *query, char *reply)
 static void instrumentWrite(const char *command)
 {
     HMODULE telvor = GetModuleHandleA("TELVOR.dll");
-    WriteFn w = telvor ? (WriteFn)(void *)GetProcAddress(telvor, "_tvl_Write@28") : nullptr;
+    WriteFn w = telvor ? (WriteFn)(void *)GetProcAddress(telvor, kWriteName) : nullptr;
     if (w)
         w(1, 0, 0, 0, 0, command, (uint32_t)strlen(command));
 }
@@ -180,7 +188,7 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-static uint16_t __cdecl panelCommand(uint32_t, uint32_t)
+static uint16_t __cdecl panelCommand(HostWord, HostWord)
 {
     s_polls = 0;
     INT_PTR result = DialogBoxParamA(s_module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0);
@@ -189,9 +197,9 @@ static uint16_t __cdecl panelCommand(uint32_t, uint32_t)
 }
 
 /* Reports each of its three arguments (text, number, text). */
-static uint16_t __cdecl argsCommand(uint32_t list, uint32_t)
+static uint16_t __cdecl argsCommand(HostWord list, HostWord)
 {
-    uint32_t *handles = (uint32_t *)resolve(list);
+    HostWord *handles = (HostWord *)resolve(list);
     if (!handles)
         return 1;
     for (int i = 0; i < 3; ++i) {
@@ -203,13 +211,13 @@ static uint16_t __cdecl argsCommand(uint32_t list, uint32_t)
             snprintf(line, sizeof line, "arg%d %g", i + 1, *(double *)p);
         else
             snprintf(line, sizeof line, "arg%d %s", i + 1, (const char *)p);
-        host(HOSTSVC_REPORT_STATUS, i == 1 ? 1 : 0, (uint32_t)(uintptr_t)line);
+        host(HOSTSVC_REPORT_STATUS, i == 1 ? 1 : 0, (HostWord)line);
     }
     return 0;
 }
 
 /* Asks the host for a few formatted texts and shows each. */
-static uint16_t __cdecl formatCommand(uint32_t, uint32_t)
+static uint16_t __cdecl formatCommand(HostWord, HostWord)
 {
     char out[256];
     char line[300];
@@ -224,8 +232,8 @@ static uint16_t __cdecl formatCommand(uint32_t, uint32_t)
     int32_t wide = 0x12345;
     memcpy(r.slots[0], &wide, 4);
     const char *word = "pump";
-    uint32_t address = (uint32_t)(uintptr_t)word;
-    memcpy(r.slots[1], &address, 4);
+    HostWord address = (HostWord)word;
+    memcpy(r.slots[1], &address, sizeof address);
     format(out, "%hd %s", r);
     snprintf(line, sizeof line, "[%s]", out);
     showText(line);
@@ -243,7 +251,7 @@ static uint16_t __cdecl formatCommand(uint32_t, uint32_t)
 }
 
 /* Reports the option OPT_X from the installation's option file. */
-static uint16_t __cdecl optionCommand(uint32_t, uint32_t)
+static uint16_t __cdecl optionCommand(HostWord, HostWord)
 {
     char path[300] = "";
     HKEY key;
@@ -257,11 +265,11 @@ static uint16_t __cdecl optionCommand(uint32_t, uint32_t)
     char line[400];
     snprintf(line, sizeof line, "OPT_X=%u OPT_Y=%u", GetPrivateProfileIntA("PCS,1", "OPT_X", 0, path),
              GetPrivateProfileIntA("PCS,1", "OPT_Y", 0, path));
-    host(HOSTSVC_REPORT_STATUS, 0, (uint32_t)(uintptr_t)line);
+    host(HOSTSVC_REPORT_STATUS, 0, (HostWord)line);
     return 0;
 }
 
-static uint16_t __cdecl failCommand(uint32_t, uint32_t) { return 1; }
+static uint16_t __cdecl failCommand(HostWord, HostWord) { return 1; }
 
 struct Command {
     const char *name;
@@ -278,16 +286,16 @@ static const Command s_commands[] = {
     {"TestFail", failCommand, 0, {0}},
 };
 
-extern "C" uint16_t __stdcall OOCPSRV(uint32_t handle, uint16_t message, void *record, uint32_t);
+extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord);
 
-extern "C" uint16_t __stdcall OOCPSRV(uint32_t handle, uint16_t message, void *record, uint32_t)
+extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord)
 {
     switch (message) {
     case CPMSG_CREATE: {
         CreateRecord *c = (CreateRecord *)record;
         s_callback = (HostCallback)(uintptr_t)c->callback;
         s_context = c->context;
-        c->entry = (uint32_t)(uintptr_t)&OOCPSRV;
+        c->entry = (HostWord)&OOCPSRV;
         c->handle = 0x77;
         HMODULE kt = LoadLibraryA("KTCUSTOM.dll");
         typedef BOOL(WINAPI * InitFn)(void);
@@ -300,11 +308,11 @@ extern "C" uint16_t __stdcall OOCPSRV(uint32_t handle, uint16_t message, void *r
         for (const Command &c : s_commands) {
             CommandRecord r = {};
             r.handle = handle;
-            r.name = (uint32_t)(uintptr_t)c.name;
-            r.procedure = (uint32_t)(uintptr_t)c.proc;
+            r.name = (HostWord)c.name;
+            r.procedure = (HostWord)c.proc;
             r.argumentCount = c.count;
-            uint16_t status = (uint16_t)host(HOSTSVC_REGISTER_COMMAND, (uint32_t)(uintptr_t)&r,
-                                             (uint32_t)(uintptr_t)c.types);
+            uint16_t status = (uint16_t)host(HOSTSVC_REGISTER_COMMAND, (HostWord)&r,
+                                             (HostWord)c.types);
             if (status)
                 return status;
         }

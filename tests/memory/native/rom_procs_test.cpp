@@ -60,7 +60,7 @@ uint16_t HostGetWindow(PluginHandle, HWND *windowOut)
     return g.windowFails ? 1 : 0;
 }
 
-void *CommandArgument(PluginHandle, uint32_t, int16_t index)
+void *CommandArgument(PluginHandle, HostWord, int16_t index)
 {
     if (index < 1 || index > static_cast<int>(g.args.size())) return nullptr;
     Argument &a = g.args[index - 1];
