@@ -20,7 +20,8 @@ file(GLOB TORVEX_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/memory/*.cpp)
 list(REMOVE_ITEM TORVEX_SOURCES ${TORVEX_CORE_SOURCES})
 
-add_library(TORVEX2 SHARED ${TORVEX_SOURCES} ${PROJECT_SOURCE_DIR}/resources/torvex2.def)
+torvex_def(TORVEX2_DEF ${PROJECT_SOURCE_DIR}/resources/torvex2.def)
+add_library(TORVEX2 SHARED ${TORVEX_SOURCES} ${TORVEX2_DEF})
 target_sources(TORVEX2 PRIVATE ${TORVEX_RC_FILE})
 add_dependencies(TORVEX2 torvex_resources)
 set_target_properties(TORVEX2 PROPERTIES PREFIX "" OUTPUT_NAME TORVEX2)

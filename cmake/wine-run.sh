@@ -16,12 +16,19 @@ prog=$1
 case "$prog" in /*) ;; *) prog="$(pwd)/$prog" ;; esac
 shift
 
-loader=/usr/lib/wine/wine
+# PE32 (i386) programs run in Debian's wine32, PE32+ (x86-64) ones in wine64.
+pe=$(od -An -tu4 -j60 -N4 "$prog" | tr -d ' ')
+machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$prog" | tr -d ' ')
+if [ "$machine" = 8664 ]; then
+  loader=/usr/lib/wine/wine64 arch=win64
+else
+  loader=/usr/lib/wine/wine arch=win32
+fi
 if ! "$loader" --version >/dev/null 2>&1; then
   if [ -e "$loader" ]; then
     echo "wine-run: SKIPPED: this kernel cannot execute 32-bit x86 programs ($loader: $("$loader" --version 2>&1 | tail -n1 | sed 's/.*: //'))" >&2
   else
-    echo "wine-run: SKIPPED: wine32 is not installed (scripts/install-deps.sh)" >&2
+    echo "wine-run: SKIPPED: $loader is not installed (scripts/install-deps.sh)" >&2
   fi
   exit 77
 fi
@@ -32,8 +39,12 @@ if [ -z "${TORVEX_WINEPREFIX:-}" ]; then
   [ "$b" = / ] && b=$(dirname "$prog")
   TORVEX_WINEPREFIX="$b/wineprefix"
 fi
-export WINEPREFIX="$TORVEX_WINEPREFIX" WINEARCH=win32
+export WINEPREFIX="$TORVEX_WINEPREFIX" WINEARCH=$arch
 export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+# The 64-bit wine server serves both loaders.
+server=wineserver
+[ -x /usr/lib/wine/wineserver64 ] && server=/usr/lib/wine/wineserver64
+export WINESERVER="$server"
 driver=null
 [ -n "${DISPLAY:-}" ] && driver=x11
 if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
@@ -41,12 +52,12 @@ if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
-      wineboot -i >/dev/null 2>&1 || true
-      wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d $driver /f >/dev/null 2>&1 || true
-      wineserver -w || true
+      "$loader" wineboot -i >/dev/null 2>&1 || true
+      "$loader" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d $driver /f >/dev/null 2>&1 || true
+      "$server" -w || true
       rm -f "$WINEPREFIX"/.torvex-*
       touch "$WINEPREFIX/.torvex-$driver"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
-exec wine "$prog" "$@"
+exec "$loader" "$prog" "$@"
