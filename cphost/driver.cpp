@@ -224,7 +224,7 @@ struct Driver {
         TopSearch s;
         EnumThreadWindows(GetCurrentThreadId(), collectTop, (LPARAM)&s);
         for (HWND other : s.all)
-            if (other != top && IsWindowVisible(other) && match(controlsOf(other), name, want, noCase).size() > 0)
+            if (other != top && match(controlsOf(other), name, want, noCase).size() > 0)
                 return failed("'" + name + "' is in " + windowTitle(other) + ", which is under the modal window " +
                               windowTitle(top));
         return later("no control '" + name + "' in " + windowTitle(top) + "; candidates: " + candidates(controls, want));

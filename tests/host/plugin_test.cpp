@@ -55,13 +55,13 @@ TEST(RealPlugin, GatedDialogShowsMessage250)
     Host host;
     host.setPluginPath("TORVEX2.dll");
     host.setVariable("fakestatus", 5);
-    ASSERT_EQ(host.run("MaintQP", {}, "answer OK"), 0) << host.error();
+    ASSERT_EQ(host.run("MaintHousing", {}, "answer OK"), 0) << host.error();
     EXPECT_EQ(host.transcript(),
               (std::vector<std::string>{
-                  "dialog 261 \"QP Maintenance\"", "do answer OK",
+                  "dialog 274 \"Housing Maintenance\"", "do answer OK",
                   "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode and Analysis "
                   "mode.\" -> OK",
-                  "end 261 1", "set _BUTTON 1"}));
+                  "end 274 1", "set _BUTTON 1"}));
 }
 
 TEST(RealPlugin, OfflineSendsNothing)
