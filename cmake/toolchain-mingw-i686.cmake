@@ -1,15 +1,4 @@
-# Cross-build for 32-bit Windows (PE32, i386) with Debian's mingw-w64 -posix compilers.
-set(CMAKE_SYSTEM_NAME Windows)
+# The product: 32-bit Windows (PE32, i386), Debian's mingw-w64 -posix compilers.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_DLLTOOL      ${TOOLCHAIN_PREFIX}-dlltool)
-set(CMAKE_OBJDUMP      ${TOOLCHAIN_PREFIX}-objdump)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Every binary runs under Wine; CTest and add_custom_command use this wrapper.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -1,15 +1,6 @@
-# Verification build for 64-bit Windows (x86-64) with Debian's mingw-w64
-# -posix compilers. The product is the i386 build; this one exists so that
-# the same sources can run under Wine's 64-bit loader on kernels that cannot
-# execute 32-bit x86 code at all.
-set(CMAKE_SYSTEM_NAME Windows)
+# Verification build for 64-bit Windows (x86-64). The product is the i386
+# build; this one exists so that the same sources can run under Wine's 64-bit
+# loader on kernels that cannot execute 32-bit x86 code at all.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -1,0 +1,15 @@
+# Shared set-up of the native (host compiler) test builds: C++17, ASan and
+# UBSan unless TORVEX_SANITIZE is off, GoogleTest from Debian's sources.
+include_guard(GLOBAL)
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+option(TORVEX_SANITIZE "Build with ASan and UBSan" ON)
+if(TORVEX_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+add_compile_options(-Wall -Wextra)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+enable_testing()
