@@ -17,6 +17,9 @@
 
 #include "plugin/host_services.h"
 
+/* Number of rows of a table. */
+#define COUNT_OF(table) (sizeof(table) / sizeof((table)[0]))
+
 /* ---- outputs ---- */
 
 struct FrameOutput;

@@ -46,7 +46,7 @@ const LimitPair kLimits[] = {
 
 void PollInputs(PluginHandle handle, HWND dialog)
 {
-    PollInputTable(handle, dialog, kInputs, sizeof kInputs / sizeof kInputs[0]);
+    PollInputTable(handle, dialog, kInputs, COUNT_OF(kInputs));
 }
 
 void ReadLimits(PluginHandle handle, HWND dialog)
@@ -103,7 +103,7 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
 
 const MaintDialogDesc kHousing = {
     IDD_HOUSING, 2000, IDOK, FALSE, TRUE, TRUE,
-    kOutputs, sizeof kOutputs / sizeof kOutputs[0],
+    kOutputs, COUNT_OF(kOutputs),
     NULL, 0,
     ApplyState, PollInputs, NULL, Command, NULL,
 };

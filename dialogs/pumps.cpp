@@ -58,7 +58,7 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
 const MaintDialogDesc kPumps = {
     IDD_PERIPUMP, 0, IDOK, FALSE, FALSE, TRUE,
     NULL, 0,
-    kFields, sizeof kFields / sizeof kFields[0],
+    kFields, COUNT_OF(kFields),
     ApplyState, NULL, NULL, NULL, NULL,
 };
 

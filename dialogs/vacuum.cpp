@@ -160,19 +160,17 @@ const FrameInput kCommonAnalog[] = {
     {"PRTC:AIN:CCM?", 1, IDC_VAC_CCM, InputAnalog, "%.2f", 0},
 };
 
-#define COUNT(a) (sizeof(a) / sizeof((a)[0]))
-
 void PollInputs(PluginHandle handle, HWND dialog)
 {
     BOOL single = SingleTurbo(handle);
     if (!single)
         PollInputTable(handle, dialog, &kFanError, 1);
-    PollInputTable(handle, dialog, kBinaryInputs, COUNT(kBinaryInputs));
+    PollInputTable(handle, dialog, kBinaryInputs, COUNT_OF(kBinaryInputs));
     if (single)
-        PollInputTable(handle, dialog, kSingleTurboAnalog, COUNT(kSingleTurboAnalog));
+        PollInputTable(handle, dialog, kSingleTurboAnalog, COUNT_OF(kSingleTurboAnalog));
     else
-        PollInputTable(handle, dialog, kTwoTurboAnalog, COUNT(kTwoTurboAnalog));
-    PollInputTable(handle, dialog, kCommonAnalog, COUNT(kCommonAnalog));
+        PollInputTable(handle, dialog, kTwoTurboAnalog, COUNT_OF(kTwoTurboAnalog));
+    PollInputTable(handle, dialog, kCommonAnalog, COUNT_OF(kCommonAnalog));
 }
 
 /* ---- state ---- */
@@ -260,7 +258,7 @@ BOOL Command(PluginHandle, HWND dialog, int id, int)
 
 const MaintDialogDesc kVacuum = {
     IDD_VACUUM, 2000, IDC_CLOSE, FALSE, FALSE, FALSE,
-    kOutputs, COUNT(kOutputs),
+    kOutputs, COUNT_OF(kOutputs),
     NULL, 0,
     ApplyState, PollInputs, NULL, Command, NULL,
 };

@@ -73,8 +73,6 @@ const int kTpiColumn[] = {IDC_VSP_TPI_HEAD, IDC_VSP_TPI_ANA, IDC_VSP_TPI_SD, IDC
 const int kTpiFields[] = {IDC_VSP_TPI_ANA, IDC_VSP_TPI_SD, IDC_VSP_TPI_STB, 0};
 const int kSharedGauges[] = {IDC_VSP_GAUGE1, IDC_VSP_GAUGE1 + 1, IDC_VSP_GAUGE1 + 3, IDC_VSP_GAUGE1 + 5, 0};
 
-#define COUNT(a) (sizeof(a) / sizeof((a)[0]))
-
 BOOL SingleTurbo(PluginHandle handle)
 {
     return HostVariableOrZero(handle, "_StyleB") != 0.0;
@@ -148,7 +146,7 @@ void Update(PluginHandle handle, HWND dialog)
 }
 
 const SystemParametersDesc kVacuumParameters = {
-    IDD_VACUUM_PARAM, kFields, COUNT(kFields), Load, Update,
+    IDD_VACUUM_PARAM, kFields, COUNT_OF(kFields), Load, Update,
 };
 
 } // namespace

@@ -95,36 +95,25 @@ LPARAM CalLensParameter(PluginHandle handle, void *scratch)
 
 } // namespace
 
+/* A maintenance command whose dialog is the same in every installation. */
+#define FIXED_DIALOG_COMMAND(name, templateId, procedure)                                  \
+    TORVEX_COMMAND name(HostWord, HostWord handle)                                         \
+    {                                                                                     \
+        return RunDialogCommand(handle, Always<templateId, procedure>, NULL, NULL);       \
+    }
+
 TORVEX_COMMAND MaintLensProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseLens, NULL, NULL); }
-TORVEX_COMMAND MaintVacuumProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_VACUUM, KtDlg225Proc>, NULL, NULL);
-}
 TORVEX_COMMAND MaintRFProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseRF, NULL, NULL); }
-TORVEX_COMMAND MaintQPProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_QP, KtDlg261Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintDetectorProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_DETECTOR, KtDlg267Proc>, NULL, NULL);
-}
-TORVEX_COMMAND MaintOctPoleProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_OCTOPOLE, KtDlg266Proc>, NULL, NULL);
-}
-TORVEX_COMMAND MaintWaterProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_WATER, KtDlg268Proc>, NULL, NULL);
-}
 TORVEX_COMMAND MaintGasProc(HostWord, HostWord handle) { return RunDialogCommand(handle, ChooseGas, NULL, NULL); }
-TORVEX_COMMAND MaintSCProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_CHILLER, KtDlg270Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintPeriPumpProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_PERIPUMP, KtDlg271Proc>, NULL, NULL);
-}
-TORVEX_COMMAND MaintXYZProc(HostWord, HostWord handle) { return RunDialogCommand(handle, Always<IDD_XYZ, KtDlg272Proc>, NULL, NULL); }
-TORVEX_COMMAND MaintHousingProc(HostWord, HostWord handle)
-{
-    return RunDialogCommand(handle, Always<IDD_HOUSING, KtDlg274Proc>, NULL, NULL);
-}
+FIXED_DIALOG_COMMAND(MaintVacuumProc, IDD_VACUUM, KtDlg225Proc)
+FIXED_DIALOG_COMMAND(MaintQPProc, IDD_QP, KtDlg261Proc)
+FIXED_DIALOG_COMMAND(MaintDetectorProc, IDD_DETECTOR, KtDlg267Proc)
+FIXED_DIALOG_COMMAND(MaintOctPoleProc, IDD_OCTOPOLE, KtDlg266Proc)
+FIXED_DIALOG_COMMAND(MaintWaterProc, IDD_WATER, KtDlg268Proc)
+FIXED_DIALOG_COMMAND(MaintSCProc, IDD_CHILLER, KtDlg270Proc)
+FIXED_DIALOG_COMMAND(MaintPeriPumpProc, IDD_PERIPUMP, KtDlg271Proc)
+FIXED_DIALOG_COMMAND(MaintXYZProc, IDD_XYZ, KtDlg272Proc)
+FIXED_DIALOG_COMMAND(MaintHousingProc, IDD_HOUSING, KtDlg274Proc)
 TORVEX_COMMAND CalLensProc(HostWord, HostWord handle)
 {
     CalLensRecord record = {0, 0};

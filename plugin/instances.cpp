@@ -102,28 +102,31 @@ void InstanceListDestroy(void)
     s_list = NULL;
 }
 
-uint32_t InstanceListCount(void)
+namespace {
+
+/* One header field, read under a lock of its own; 0 without a list. */
+uint32_t ReadHeader(uint32_t InstanceListHeader::*field)
 {
     if (s_list == NULL)
         return 0;
     InstanceListHeader *header = static_cast<InstanceListHeader *>(LocalLock(s_list));
     if (header == NULL)
         return 0;
-    uint32_t count = header->count;
+    uint32_t value = header->*field;
     LocalUnlock(s_list);
-    return count;
+    return value;
+}
+
+} // namespace
+
+uint32_t InstanceListCount(void)
+{
+    return ReadHeader(&InstanceListHeader::count);
 }
 
 uint32_t InstanceListCapacity(void)
 {
-    if (s_list == NULL)
-        return 0;
-    InstanceListHeader *header = static_cast<InstanceListHeader *>(LocalLock(s_list));
-    if (header == NULL)
-        return 0;
-    uint32_t capacity = header->capacity;
-    LocalUnlock(s_list);
-    return capacity;
+    return ReadHeader(&InstanceListHeader::capacity);
 }
 
 PluginHandle InstanceListAt(uint32_t index)
