@@ -486,24 +486,30 @@ bool captureWindow(HWND window, const std::string &path, std::string &why)
     RECT all = {0, 0, width, height};
     FillRect(dc, &all, GetSysColorBrush(COLOR_3DFACE));
     // With a real display (Xvfb) the picture is what the screen shows: bring
-    // the window to the front, let it and its children paint, copy the pixels.
+    // the window to the front, let it and its children paint, and give the
+    // display driver a few moments to put the pixels on the screen (only
+    // paint messages are pumped, so no action or poll runs meanwhile).
     bool fromScreen = IsWindowVisible(window) && GetEnvironmentVariableA("DISPLAY", nullptr, 0) > 0;
     if (fromScreen) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        GdiFlush();
-        Sleep(100);
+        for (int i = 0; i < 6; ++i) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+                DispatchMessageA(&msg);
+            Sleep(50);
+        }
         HDC screenDc = GetDC(nullptr);
         BitBlt(dc, 0, 0, width, height, screenDc, frame.left, frame.top, SRCCOPY);
         ReleaseDC(nullptr, screenDc);
     } else {
         SendMessageA(window, WM_PRINT, (WPARAM)dc, PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
     }
-    // Children bottom of the z-order first, each at its place in the frame.
+    // Without a display the window and then each child print themselves.
     std::vector<HWND> children;
-    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    for (HWND c = GetWindow(window, GW_CHILD); c && !fromScreen; c = GetWindow(c, GW_HWNDNEXT))
         children.push_back(c);
-    for (auto it = children.rbegin(); it != children.rend() && !fromScreen; ++it) {
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
         if (!(GetWindowLongA(*it, GWL_STYLE) & WS_VISIBLE))
             continue;
         RECT r;
