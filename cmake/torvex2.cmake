@@ -23,6 +23,12 @@ list(REMOVE_ITEM TORVEX_SOURCES ${TORVEX_CORE_SOURCES})
 torvex_def(TORVEX2_DEF ${PROJECT_SOURCE_DIR}/resources/torvex2.def)
 add_library(TORVEX2 SHARED ${TORVEX_SOURCES} ${TORVEX2_DEF})
 target_sources(TORVEX2 PRIVATE ${TORVEX_RC_FILE})
+# The resource script includes the string table, the dialog templates and the
+# generated definitions: rebuild it when any of them changes. (Source file
+# properties belong to the directory of the target that uses the source.)
+file(GLOB TORVEX_RC_PARTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.rc ${PROJECT_SOURCE_DIR}/resources/dialogs/*.rc)
+set_source_files_properties(${TORVEX_RC_FILE} PROPERTIES
+  OBJECT_DEPENDS "${TORVEX_RC_PARTS};${TORVEX_GENERATED_DIR}/paramdefs.rc;${PROJECT_SOURCE_DIR}/resources/resource.h")
 add_dependencies(TORVEX2 torvex_resources)
 set_target_properties(TORVEX2 PROPERTIES PREFIX "" OUTPUT_NAME TORVEX2)
 target_include_directories(TORVEX2 PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/resources ${TORVEX_GENERATED_DIR})

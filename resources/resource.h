@@ -64,6 +64,7 @@
 #define IDC_HELPBTN    9
 #define IDC_UPDATE  1000
 #define IDC_DLGINFO 99   /* the DLGINFO control naming the template */
+#define IDC_PENDING_NOTE 98 /* the note of a panel not built yet */
 
 /* ---- 225 Vacuum Maintenance ---- */
 #define IDC_VAC_RP1          22500

@@ -1,0 +1,113 @@
+// The command procedures end to end: which template each command opens for
+// the installation (host switches, option file found through the registry),
+// what goes back in "_BUTTON", and how the instrument state is read.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cphost/host.h"
+
+namespace {
+
+// The template of the dialog the last run opened, or 0.
+int OpenedTemplate(const cphost::Host &host)
+{
+    for (const std::string &line : host.transcript())
+        if (line.rfind("dialog ", 0) == 0)
+            return std::stoi(line.substr(7));
+    return 0;
+}
+
+int Opens(cphost::Host &host, const char *command)
+{
+    EXPECT_EQ(host.run(command, {}, "escape"), 0) << command << ": " << host.error();
+    return OpenedTemplate(host);
+}
+
+} // namespace
+
+TEST(CommandProcedures, FixedTemplatesAndTheResultInButton)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    const std::pair<const char *, int> fixed[] = {
+        {"MaintVacuum", 225}, {"MaintQP", 261}, {"MaintDetector", 267}, {"MaintOctPole", 266}, {"MaintWater", 268},
+        {"MaintSC", 270},     {"MaintPeriPump", 271}, {"MaintXYZ", 272}, {"MaintHousing", 274}};
+    for (const auto &c : fixed) {
+        EXPECT_EQ(Opens(host, c.first), c.second) << c.first;
+        double button = 0;
+        ASSERT_TRUE(host.variable("_BUTTON", &button));
+        EXPECT_EQ(button, 1.0) << c.first;
+    }
+}
+
+TEST(CommandProcedures, LensTypeChoosesTheLensTemplates)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // no "_Lens" at all
+    EXPECT_EQ(Opens(host, "CalLens"), 293);
+    host.setVariable("_Lens2", 1);
+    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // "_Lens2" is read only with "_Lens"
+    host.setVariable("_Lens", 1);
+    EXPECT_EQ(Opens(host, "MaintLens"), 320);
+    EXPECT_EQ(Opens(host, "CalLens"), 321);
+    host.setVariable("_Lens2", 0);
+    EXPECT_EQ(Opens(host, "MaintLens"), 263);
+    EXPECT_EQ(Opens(host, "CalLens"), 294);
+    host.setVariable("_Lens", 0.9);  // rounds to 1
+    EXPECT_EQ(Opens(host, "MaintLens"), 263);
+    host.setVariable("_Lens", 1.9);  // rounds to 2: not set
+    EXPECT_EQ(Opens(host, "MaintLens"), 289);
+    host.setVariable("_Lens", 0.85);
+    EXPECT_EQ(Opens(host, "MaintLens"), 289);
+}
+
+TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    EXPECT_EQ(Opens(host, "MaintRF"), 226);  // no variable, no option file entry
+    EXPECT_EQ(Opens(host, "MaintGas"), 269);
+
+    host.setOption("OPT_New_RF", 1);  // the installation's option file, found through the registry
+    host.setOption("_AFC", 2);
+    EXPECT_EQ(Opens(host, "MaintRF"), 314);
+    EXPECT_EQ(Opens(host, "MaintGas"), 336);
+
+    host.setVariable("OPT_New_RF", 0.0);  // the host variable wins over the file
+    EXPECT_EQ(Opens(host, "MaintRF"), 226);
+    host.setVariable("_AFC", 0.0);
+    EXPECT_EQ(Opens(host, "MaintGas"), 269);
+    host.setVariable("_AFC", 0.95);
+    EXPECT_EQ(Opens(host, "MaintGas"), 336);
+}
+
+TEST(CommandProcedures, OptionFileValueIsUsedUnchangedWhenNonZero)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.setOption("OPT_PMP2", 2);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Sample Pump: enabled; escape"), 0) << host.error();
+    host.setOption("OPT_PMP2", 0);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Sample Pump: disabled; escape"), 0) << host.error();
+}
+
+TEST(InstrumentState, FakeStatusWinsAndOnlyTheFirstCharacterOfTheReplyCounts)
+{
+    cphost::Host host;
+    // "12" reads as state 1: the vacuum outputs are disabled and nothing is switched.
+    host.addReply("trns:stat?", "12");
+    ASSERT_EQ(host.run("MaintVacuum", {}, "expect Rotary Pump(1) On disabled; escape"), 0) << host.error();
+    EXPECT_EQ(host.transcript()[1], "? trns:stat?");
+    // A reply starting with a letter reads as 0: manual control.
+    host.clearReplies();
+    host.addReply("trns:stat?", "A5");
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "expect Nebulizer Pump: enabled; escape"), 0) << host.error();
+    // "fakestatus" is taken without asking the instrument; -0.95 is state -1.
+    host.setVariable("fakestatus", -0.95);
+    ASSERT_EQ(host.run("MaintHousing", {}, "expect S24V enabled; escape"), 0) << host.error();
+    for (const std::string &line : host.transcript())
+        EXPECT_NE(line, "? trns:stat?");
+}
