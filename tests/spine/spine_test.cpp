@@ -1,0 +1,295 @@
+// The plug-in's entry points as a host meets them: the real TORVEX2.dll
+// loaded with LoadLibrary, driven through OOCPSRV and GVI by a minimal host
+// of this test's own (its callback records every service call), and TELVOR's
+// trace showing what reaches the instrument.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plugin/host_abi.h"
+#include "telvor/telvor_sim.h"
+
+namespace {
+
+struct ServiceCall {
+    uint32_t code;
+    HostWord a, b;
+    std::string text;  // the name or text the call carried, where it has one
+};
+
+struct TestHost {
+    std::vector<ServiceCall> calls;
+    std::vector<std::string> registered;
+    std::map<std::string, double> variables;
+    uint16_t refuseRegistration = 0;  // refuse the n-th registration (from 1), 0: none
+    uint16_t refusalStatus = 7;
+    bool windowFails = false;
+    HWND window = nullptr;
+};
+
+uint32_t TORVEX_STDCALL Callback(HostWord context, uint32_t code, HostWord a, HostWord b)
+{
+    TestHost &host = *reinterpret_cast<TestHost *>(context);
+    ServiceCall call{code, a, b, {}};
+    uint32_t status = 0;
+    switch (code) {
+    case HOSTSVC_REGISTER_COMMAND: {
+        const CommandRecord *record = reinterpret_cast<const CommandRecord *>(a);
+        const uint8_t *types = reinterpret_cast<const uint8_t *>(b);
+        std::string row = reinterpret_cast<const char *>(record->name);
+        row += "/" + std::to_string(record->argumentCount);
+        for (int i = 0; i < record->argumentCount; ++i)
+            row += types[i] ? "t" : "n";
+        call.text = row;
+        if (host.refuseRegistration != 0 && host.registered.size() + 1 == host.refuseRegistration)
+            status = host.refusalStatus;
+        else
+            host.registered.push_back(row);
+        break;
+    }
+    case HOSTSVC_GET_WINDOW:
+        if (host.windowFails)
+            status = 1;
+        else
+            *reinterpret_cast<HWND *>(b) = host.window;
+        break;
+    case HOSTSVC_RESOLVE_HANDLE:  // this host's data handles are the data's addresses
+        *reinterpret_cast<void **>(b) = reinterpret_cast<void *>(a);
+        break;
+    case HOSTSVC_GET_VARIABLE: {
+        call.text = reinterpret_cast<const char *>(a);
+        auto v = host.variables.find(call.text);
+        if (v == host.variables.end())
+            status = 1;
+        else
+            *reinterpret_cast<double *>(b) = v->second;
+        break;
+    }
+    case HOSTSVC_SET_VARIABLE:
+        call.text = reinterpret_cast<const char *>(a);
+        host.variables[call.text] = *reinterpret_cast<const double *>(b);
+        break;
+    case HOSTSVC_OPEN_DEVICE: {
+        const OpenDeviceRecord *record = reinterpret_cast<const OpenDeviceRecord *>(a);
+        call.text = std::string(reinterpret_cast<const char *>(b)) + "/" + std::to_string(record->mode) + "/" +
+                    std::to_string(record->zero) + "/" + std::to_string(record->last);
+        *reinterpret_cast<uint32_t *>(record->connection) = 3;
+        break;
+    }
+    case HOSTSVC_SHOW_TEXT:
+    case HOSTSVC_REPORT_STATUS:
+        call.text = reinterpret_cast<const char *>(code == HOSTSVC_SHOW_TEXT ? a : b);
+        break;
+    default:
+        break;
+    }
+    host.calls.push_back(call);
+    return status;
+}
+
+void CountExchange(void *context, int kind, const char *, int)
+{
+    if (kind == TVSIM_EV_WRITE || kind == TVSIM_EV_QUERY)
+        ++*static_cast<int *>(context);
+}
+
+class Spine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        module = LoadLibraryA("TORVEX2.dll");
+        ASSERT_NE(module, nullptr);
+        oocpsrv = reinterpret_cast<OocpsrvEntry>(reinterpret_cast<void *>(GetProcAddress(module, "OOCPSRV")));
+        gvi = reinterpret_cast<GviEntry>(reinterpret_cast<void *>(GetProcAddress(module, "GVI")));
+        ASSERT_TRUE(oocpsrv && gvi);
+        host.window = CreateWindowA("STATIC", "host", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        tvsim_Reset();
+        tvsim_SetTrace(CountExchange, &exchanges);
+    }
+    void TearDown() override
+    {
+        tvsim_SetTrace(nullptr, nullptr);
+        if (module)
+            FreeLibrary(module);
+        DestroyWindow(host.window);
+    }
+    HostWord Create(TestHost &h)
+    {
+        CreateRecord record = {};
+        record.callback = reinterpret_cast<HostWord>(&Callback);
+        record.context = reinterpret_cast<HostWord>(&h);
+        EXPECT_EQ(oocpsrv(0, CPMSG_CREATE, &record, 0), 0);
+        EXPECT_EQ(record.entry, reinterpret_cast<HostWord>(oocpsrv));
+        EXPECT_NE(record.handle, 0u);
+        return record.handle;
+    }
+    CommandProcedure Command(const char *name)
+    {
+        return reinterpret_cast<CommandProcedure>(reinterpret_cast<void *>(GetProcAddress(module, name)));
+    }
+
+    HMODULE module = nullptr;
+    OocpsrvEntry oocpsrv = nullptr;
+    GviEntry gvi = nullptr;
+    TestHost host;
+    int exchanges = 0;
+};
+
+} // namespace
+
+TEST_F(Spine, VersionItemsAndBufferRules)
+{
+    char buffer[100];
+    memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(gvi(2, buffer, 4), 3u);
+    EXPECT_STREQ(buffer, "A.0");
+    EXPECT_EQ(gvi(2, buffer, 100), 7u);
+    EXPECT_STREQ(buffer, "A.01.00");
+    memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(gvi(4, buffer, 0), 4u);
+    EXPECT_EQ(buffer[0], 'x');  // nothing copied
+    EXPECT_EQ(gvi(4, buffer, 100), 21u);
+    EXPECT_STREQ(buffer, "Sample CP-DLL Library");
+    EXPECT_EQ(gvi(2, buffer, 8), 7u);  // exactly one more than the text: all of it
+    EXPECT_EQ(gvi(1, nullptr, 0), 0x00010000u);
+    EXPECT_EQ(gvi(3, nullptr, 0), 20000725u);
+    EXPECT_EQ(gvi(0, buffer, 100), 0u);
+    EXPECT_EQ(gvi(6, buffer, 100), 0u);
+    EXPECT_GT(gvi(5, buffer, 100), 0u);
+}
+
+TEST_F(Spine, MessagesOtherThanTheHandledOnesAnswerOne)
+{
+    HostWord handle = Create(host);
+    for (uint16_t message : {0, 1, 7, 9, 100})
+        EXPECT_EQ(oocpsrv(handle, message, nullptr, 0), 1) << message;
+    EXPECT_EQ(oocpsrv(handle, CPMSG_ACCEPT, nullptr, 0), 0);
+    EXPECT_EQ(oocpsrv(handle, CPMSG_END, nullptr, 0), 0);
+    host.windowFails = true;
+    EXPECT_EQ(oocpsrv(handle, CPMSG_END, nullptr, 0), 1);
+    EXPECT_EQ(oocpsrv(handle, CPMSG_RELEASE, nullptr, 0), 0);
+}
+
+TEST_F(Spine, RegistersFifteenCommandsInTableOrder)
+{
+    HostWord handle = Create(host);
+    ASSERT_EQ(oocpsrv(handle, CPMSG_REGISTER, nullptr, 0), 0);
+    EXPECT_EQ(host.registered,
+              (std::vector<std::string>{"MaintLens/0", "MaintVacuum/0", "MaintRF/0", "MaintQP/0", "MaintDetector/0",
+                                        "MaintOctPole/0", "MaintWater/0", "MaintGas/0", "MaintSC/0", "MaintPeriPump/0",
+                                        "MaintXYZ/0", "MaintHousing/0", "ReadRom/3tnt", "WriteRom/1t", "CalLens/0"}));
+}
+
+TEST_F(Spine, RegistrationStopsAtTheFirstRefusal)
+{
+    HostWord handle = Create(host);
+    host.refuseRegistration = 4;
+    EXPECT_EQ(oocpsrv(handle, CPMSG_REGISTER, nullptr, 0), 7);
+    EXPECT_EQ(host.registered, (std::vector<std::string>{"MaintLens/0", "MaintVacuum/0", "MaintRF/0"}));
+    size_t registrations = 0;
+    for (const ServiceCall &c : host.calls)
+        registrations += c.code == HOSTSVC_REGISTER_COMMAND;
+    EXPECT_EQ(registrations, 4u);
+}
+
+TEST_F(Spine, ManyInstancesEachReachTheirOwnHost)
+{
+    // Twelve instances make the instance list grow twice; releasing some in
+    // the middle leaves the others working with their own callbacks.
+    std::vector<TestHost> hosts(12);
+    std::vector<HostWord> handles;
+    for (TestHost &h : hosts) {
+        h.window = host.window;
+        handles.push_back(Create(h));
+    }
+    EXPECT_EQ(oocpsrv(handles[1], CPMSG_RELEASE, nullptr, 0), 0);
+    EXPECT_EQ(oocpsrv(handles[6], CPMSG_RELEASE, nullptr, 0), 0);
+    for (size_t i = 0; i < hosts.size(); ++i) {
+        if (i == 1 || i == 6)
+            continue;
+        EXPECT_EQ(oocpsrv(handles[i], CPMSG_REGISTER, nullptr, 0), 0) << i;
+        EXPECT_EQ(hosts[i].registered.size(), 15u) << i;
+    }
+    EXPECT_TRUE(hosts[1].registered.empty());
+    // The library is unloaded with ten instances left (TearDown): nothing may crash.
+}
+
+TEST_F(Spine, InitialiseOpensTheDeviceOnlyWhenOnline)
+{
+    HostWord handle = Create(host);
+    EXPECT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 1);  // "_offline" does not exist: its status
+    host.variables["_offline"] = 0.0;
+    ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
+    ASSERT_FALSE(host.calls.empty());
+    EXPECT_EQ(host.calls.back().code, (uint32_t)HOSTSVC_OPEN_DEVICE);
+    EXPECT_EQ(host.calls.back().text, "TVLD/11/0/0");
+}
+
+TEST_F(Spine, OfflineAtInitialisationSendsNothingEver)
+{
+    HostWord handle = Create(host);
+    host.variables["_offline"] = 1.0;
+    ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
+    for (const ServiceCall &c : host.calls)
+        EXPECT_NE(c.code, (uint32_t)HOSTSVC_OPEN_DEVICE);
+    host.variables["_offline"] = 0.0;  // no connection was opened: still nothing is sent
+
+    char path[MAX_PATH];
+    GetTempPathA(sizeof path, path);
+    std::string file = std::string(path) + "torvex_spine_offline.rom";
+    const char *address = "#H0000";
+    double count = 32;
+    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
+                             reinterpret_cast<HostWord>(file.c_str())};
+    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    EXPECT_EQ(exchanges, 0);
+    HANDLE f = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetFileSize(f, nullptr), 24u);  // two 12-byte lines: address, count, no data
+    CloseHandle(f);
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(Spine, OfflineLaterStopsEveryExchange)
+{
+    HostWord handle = Create(host);
+    host.variables["_offline"] = 0.0;
+    ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
+    char path[MAX_PATH];
+    GetTempPathA(sizeof path, path);
+    std::string file = std::string(path) + "torvex_spine_online.rom";
+    const char *address = "#H0000";
+    double count = 16;
+    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
+                             reinterpret_cast<HostWord>(file.c_str())};
+    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    EXPECT_EQ(exchanges, 1);
+    host.variables["_offline"] = 2.0;  // anything but 0 is offline for the channel
+    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    EXPECT_EQ(exchanges, 1);
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(Spine, MissingArgumentAndMissingStringAreReportedToTheHost)
+{
+    HostWord handle = Create(host);
+    HostWord arguments[1] = {0};  // WriteRom with its file name absent
+    EXPECT_EQ(Command("WriteRomProc")(reinterpret_cast<HostWord>(arguments), handle), 1);
+    ASSERT_FALSE(host.calls.empty());
+    EXPECT_EQ(host.calls.back().code, (uint32_t)HOSTSVC_REPORT_STATUS);
+    EXPECT_EQ(host.calls.back().a, 1u);
+    EXPECT_EQ(host.calls.back().text, "Invalid Parameter!");
+}
+
+TEST_F(Spine, CommandWithoutHostWindowOpensNothingAndLeavesButtonAlone)
+{
+    HostWord handle = Create(host);
+    host.windowFails = true;
+    EXPECT_EQ(Command("MaintVacuumProc")(0, handle), 1);
+    EXPECT_EQ(host.variables.count("_BUTTON"), 0u);
+}
