@@ -293,3 +293,42 @@ TEST_F(Spine, CommandWithoutHostWindowOpensNothingAndLeavesButtonAlone)
     EXPECT_EQ(Command("MaintVacuumProc")(0, handle), 1);
     EXPECT_EQ(host.variables.count("_BUTTON"), 0u);
 }
+
+// Not a timed test: run with --gtest_also_run_disabled_tests. Backs up 8 KiB
+// (512 exchanges) by calling ReadRomProc directly, so the figure is the
+// plug-in's own time per block (total minus the simulator's time), without a
+// host's plug-in loading or transcript.
+TEST_F(Spine, DISABLED_BenchmarkReadRomPerBlock)
+{
+    HostWord handle = Create(host);
+    host.variables["_offline"] = 0.0;
+    ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
+    char path[MAX_PATH];
+    GetTempPathA(sizeof path, path);
+    std::string file = std::string(path) + "torvex_bench.rom";
+    const char *address = "#H0000";
+    double count = 8192;
+    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
+                             reinterpret_cast<HostWord>(file.c_str())};
+    tvsim_SetTrace(nullptr, nullptr);
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    for (int latency : {0, 1}) {
+        for (int round = 0; round < 5; ++round) {
+            tvsim_Reset();
+            tvsim_SetLatency(latency);
+            host.calls.clear();
+            LARGE_INTEGER t0, t1;
+            QueryPerformanceCounter(&t0);
+            ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+            QueryPerformanceCounter(&t1);
+            double total = 1e6 * double(t1.QuadPart - t0.QuadPart) / double(frequency.QuadPart);
+            double sim = tvsim_BusyMicroseconds();
+            printf("latency %d ms: %u exchanges, %.1f ms in all, simulator %.1f ms, plug-in %.2f us per block "
+                   "(%.2f%% of the link time)\n",
+                   latency, tvsim_ExchangeCount(), total / 1000, sim / 1000, (total - sim) / 512,
+                   100.0 * (total - sim) / sim);
+        }
+    }
+    DeleteFileA(file.c_str());
+}
