@@ -3,6 +3,7 @@
 // instrument traffic compared command for command.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,78 @@ TEST(VacuumParameters, UpdateWritesAll14RecordsAndCancelNothing)
 
     host.setVariable("fakestatus", 2);
     ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; expect Update disabled; click Cancel; escape"),
+              0)
+        << host.error();
+}
+
+TEST(Frame, HostileFieldTextsAreSentAsNumbersInRange)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    const std::pair<std::string, const char *> cases[] = {
+        {"nan", "0.00"},   {"inf", "0.00"},      {"-inf", "0.00"},  {"1e999", "0.50"}, {"-1e999", "-0.50"},
+        {"0x1p4", "0.00"}, {"-", "0.00"},        {"", "0.00"},      {"0.3", "0.30"},   {"-0.123", "-0.12"},
+        {std::string(200, '9'), "0.50"},
+    };
+    for (const auto &c : cases) {
+        ASSERT_EQ(host.run("MaintPeriPump", {}, "set Nebulizer Pump: = " + c.first + "; escape"), 0) << host.error();
+        Lines writes = Writes(host);
+        ASSERT_EQ(writes.size(), 3u) << c.first;
+        EXPECT_EQ(writes[1], std::string("FRCD:PER:PUMP1 ") + c.second) << '"' << c.first << '"';
+    }
+}
+
+TEST(Frame, ReturnCommitsTheFieldAndLeavesTheDialogOpen)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    ASSERT_EQ(host.run("MaintPeriPump", {}, "type Nebulizer Pump: = 0.2; enter; expect Nebulizer Pump: = 0.20; "
+                                            "click Help; escape"),
+              0)
+        << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"FRCD:PER:PUMP1 0.00", "FRCD:PER:PUMP1 0.20", "FRCD:PER:PUMP1 0.00"}));
+    EXPECT_TRUE(Has(host, "help 271"));
+}
+
+TEST(Frame, OfflineEveryInputReadsZero)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.setVariable("_offline", 1);
+    ASSERT_EQ(host.run("MaintVacuum", {},
+                       "expect Backing Press: = --------; expect Analyzer Press: = --------; "
+                       "expect TPA Revolution: = 0.0; expect GV Pos 1: = 0; escape"),
+              0)
+        << host.error();
+    EXPECT_TRUE(Writes(host).empty());
+}
+
+TEST(VacuumParameters, SingleTurboFormsOnOpenAndUpdate)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.setVariable("_StyleB", 2);  // single turbo, but the labels stay: only 1 changes them
+    ASSERT_EQ(host.run("MaintVacuum", {},
+                       "click System Parameters...; expect #25933 enabled; click Update; escape"),
+              0)
+        << host.error();
+    Lines all = Writes(host);  // the evacuation-assist valve is closed at open and close (state 1, single turbo)
+    EXPECT_EQ(all.front(), "FRCD:BOUT:SVCR 0");
+    EXPECT_EQ(all.back(), "FRCD:BOUT:SVCR 0");
+    Lines writes(all.begin() + 1, all.end() - 1);
+    ASSERT_EQ(writes.size(), 14u);
+    EXPECT_EQ(writes[0].rfind("SYS:PIIFBK:TPON ", 0), 0u);
+    EXPECT_EQ(writes[3].rfind("SYS:PIIFBK:ISOV ", 0), 0u);
+    EXPECT_EQ(writes[8].rfind("SYS:TPRTMP ", 0), 0u);
+    EXPECT_EQ(std::count(writes[8].begin(), writes[8].end(), ','), 1);
+    EXPECT_EQ(writes[9].rfind("SYS:TPRTMPSTB ", 0), 0u);
+    EXPECT_EQ(writes[9].find(','), std::string::npos);
+    EXPECT_TRUE(Has(host, "? SYS:PIIFBK:PGON?"));
+
+    host.setVariable("_StyleB", 1);
+    ASSERT_EQ(host.run("MaintVacuum", {},
+                       "click System Parameters...; expect #25933 disabled; expect #25965 = ---; "
+                       "expect #25934 = TMP; expect #25910 = (PIIFBK); click Cancel; escape"),
               0)
         << host.error();
 }
