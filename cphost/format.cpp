@@ -32,19 +32,19 @@ void append(char *out, size_t outSize, size_t &used, const char *text, size_t le
     out[used] = '\0';
 }
 
-/* Renders one conversion `spec` ("%-8.3f", "%hd", ...) with its slot. */
-std::string renderOne(std::string spec, char conversion, const uint8_t *slot)
+/* Renders one conversion `piece` ("%-8.3f", "%hd", ...) with its slot. */
+std::string renderOne(std::string piece, char conversion, const uint8_t *slot)
 {
     // Length modifiers are decided here from the slot layout, not by the text:
     // strip them and add back what the C library needs.
-    bool isShort = spec.size() >= 3 && spec[spec.size() - 2] == 'h';
+    bool isShort = piece.size() >= 3 && piece[piece.size() - 2] == 'h';
     std::string clean;
-    for (size_t i = 0; i + 1 < spec.size(); ++i) {
-        char c = spec[i];
+    for (size_t i = 0; i + 1 < piece.size(); ++i) {
+        char c = piece[i];
         if (c == 'h' || c == 'l' || c == 'L' || c == 'q' || c == 'j' || c == 'z' || c == 't' || c == 'I')
             continue;
-        if (c == '*')  // the plug-in takes no slot for '*': print the spec as it stands
-            return spec;
+        if (c == '*')  // the plug-in takes no slot for '*': print the piece as it stands
+            return piece;
         clean += c;
     }
     char buffer[512];
@@ -120,12 +120,12 @@ size_t formatSlots(char *out, size_t outSize, const char *format, const uint8_t 
             append(out, outSize, used, percent, strlen(percent));
             break;
         }
-        std::string spec(percent, (size_t)(end - percent + 1));
+        std::string piece(percent, (size_t)(end - percent + 1));
         const uint8_t *value = slots[slot++];
         if (*end == '%') {
             append(out, outSize, used, "%", 1);
         } else if (*end != 'n') {
-            std::string text = renderOne(spec, *end, value);
+            std::string text = renderOne(piece, *end, value);
             append(out, outSize, used, text.data(), text.size());
         }
         p = end + 1;
