@@ -8,6 +8,9 @@
  * read the same way, so it may carry options of its own (--do, --set, ...)
  * on top of those of the command line.
  */
+#include <windows.h>
+
+#include <ctype.h>
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -142,11 +145,36 @@ bool parseWords(const std::vector<std::string> &words, Settings &s, bool allowSc
     return true;
 }
 
+/* The host variables a scenario asks for: its [host] section, NAME = NUMBER
+   per line (an instrument with the automatic flow controller wants _AFC = 1).
+   The simulator skips that section; --set on the command line wins. */
+void applyScenarioVariables(Host &host, const std::string &scenario)
+{
+    char path[MAX_PATH];
+    if (scenario.empty() || GetFullPathNameA(scenario.c_str(), sizeof path, path, nullptr) == 0)
+        return;
+    std::vector<char> section(32768);
+    DWORD n = GetPrivateProfileSectionA("host", section.data(), (DWORD)section.size(), path);
+    for (const char *p = section.data(); p < section.data() + n && *p; p += strlen(p) + 1) {
+        const char *equals = strchr(p, '=');
+        if (!equals)
+            continue;
+        std::string name(p, equals);
+        while (!name.empty() && isspace((unsigned char)name.back()))
+            name.pop_back();
+        char *end = nullptr;
+        double value = strtod(equals + 1, &end);
+        if (!name.empty() && end != equals + 1)
+            host.setVariable(name, value);
+    }
+}
+
 int runOne(const Settings &s, const std::function<void(const std::string &)> &sink, FILE *err)
 {
     Host host;
     if (!s.plugin.empty())
         host.setPluginPath(s.plugin);
+    applyScenarioVariables(host, s.scenario);
     for (auto &v : s.variables)
         host.setVariable(v.first, v.second);
     for (auto &o : s.options)

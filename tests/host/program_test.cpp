@@ -104,3 +104,30 @@ TEST(Program, ScriptRunsLineByLineWithLineOptions)
     DeleteFileA("program_script.txt");
     DeleteFileA("program_trace.txt");
 }
+
+TEST(Program, ScenarioHostSectionSetsVariablesAndSetWins)
+{
+    // A scenario's [host] section sets host variables (the AFC gas system
+    // needs _AFC); --set on the command line wins over it.
+    FILE *f = fopen("host-section.ini", "w");
+    ASSERT_NE(f, nullptr);
+    fputs("[instrument]\nstate = 1\n[host]\n_AFC = 1\nfakestatus = 1\n", f);
+    fclose(f);
+    auto gasTemplate = [](std::vector<std::string> words) {
+        words.insert(words.begin(), {"cphost", "--plugin", "TORVEX2.dll", "--scenario", "host-section.ini", "--trace",
+                                     "host-section.txt", "--do", "escape"});
+        words.push_back("MaintGas");
+        std::vector<char *> argv;
+        for (std::string &w : words)
+            argv.push_back(&w[0]);
+        FILE *err = tmpfile();
+        int status = cphost::cphostMain((int)words.size(), argv.data(), err);
+        fclose(err);
+        std::string trace = readFile("host-section.txt");
+        return status == 0 ? trace.substr(0, trace.find('\n')) : "status " + std::to_string(status);
+    };
+    if (GetFileAttributesA("TORVEX2.dll") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "TORVEX2.dll not built";
+    EXPECT_EQ(gasTemplate({}), "dialog 336 \"Gas Controller Maintenance\"");
+    EXPECT_EQ(gasTemplate({"--set", "_AFC=0"}), "dialog 269 \"Gas Controller Maintenance\"");
+}
