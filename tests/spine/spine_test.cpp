@@ -114,6 +114,8 @@ protected:
     void TearDown() override
     {
         tvsim_SetTrace(nullptr, nullptr);
+        for (const std::string &file : files)
+            DeleteFileA(file.c_str());
         if (module)
             FreeLibrary(module);
         DestroyWindow(host.window);
@@ -132,12 +134,29 @@ protected:
     {
         return reinterpret_cast<CommandProcedure>(reinterpret_cast<void *>(GetProcAddress(module, name)));
     }
+    // A file in the temporary folder, removed when the test ends.
+    std::string TempFile(const char *name)
+    {
+        char path[MAX_PATH];
+        GetTempPathA(sizeof path, path);
+        files.push_back(std::string(path) + name);
+        return files.back();
+    }
+    // ReadRom from address 0: this host's argument handles are the data's addresses.
+    uint16_t ReadRom(HostWord handle, double count, const std::string &file)
+    {
+        const char *address = "#H0000";
+        HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
+                                 reinterpret_cast<HostWord>(file.c_str())};
+        return Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle);
+    }
 
     HMODULE module = nullptr;
     OocpsrvEntry oocpsrv = nullptr;
     GviEntry gvi = nullptr;
     TestHost host;
     int exchanges = 0;
+    std::vector<std::string> files;
 };
 
 } // namespace
@@ -239,20 +258,13 @@ TEST_F(Spine, OfflineAtInitialisationSendsNothingEver)
         EXPECT_NE(c.code, (uint32_t)HOSTSVC_OPEN_DEVICE);
     host.variables["_offline"] = 0.0;  // no connection was opened: still nothing is sent
 
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    std::string file = std::string(path) + "torvex_spine_offline.rom";
-    const char *address = "#H0000";
-    double count = 32;
-    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
-                             reinterpret_cast<HostWord>(file.c_str())};
-    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    std::string file = TempFile("torvex_spine_offline.rom");
+    ASSERT_EQ(ReadRom(handle, 32, file), 0);
     EXPECT_EQ(exchanges, 0);
     HANDLE f = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(f, INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetFileSize(f, nullptr), 24u);  // two 12-byte lines: address, count, no data
     CloseHandle(f);
-    DeleteFileA(file.c_str());
 }
 
 TEST_F(Spine, OfflineLaterStopsEveryExchange)
@@ -260,19 +272,12 @@ TEST_F(Spine, OfflineLaterStopsEveryExchange)
     HostWord handle = Create(host);
     host.variables["_offline"] = 0.0;
     ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    std::string file = std::string(path) + "torvex_spine_online.rom";
-    const char *address = "#H0000";
-    double count = 16;
-    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
-                             reinterpret_cast<HostWord>(file.c_str())};
-    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    std::string file = TempFile("torvex_spine_online.rom");
+    ASSERT_EQ(ReadRom(handle, 16, file), 0);
     EXPECT_EQ(exchanges, 1);
     host.variables["_offline"] = 2.0;  // anything but 0 is offline for the channel
-    ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+    ASSERT_EQ(ReadRom(handle, 16, file), 0);
     EXPECT_EQ(exchanges, 1);
-    DeleteFileA(file.c_str());
 }
 
 TEST_F(Spine, MissingArgumentAndMissingStringAreReportedToTheHost)
@@ -303,13 +308,7 @@ TEST_F(Spine, DISABLED_BenchmarkReadRomPerBlock)
     HostWord handle = Create(host);
     host.variables["_offline"] = 0.0;
     ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    std::string file = std::string(path) + "torvex_bench.rom";
-    const char *address = "#H0000";
-    double count = 8192;
-    HostWord arguments[3] = {reinterpret_cast<HostWord>(address), reinterpret_cast<HostWord>(&count),
-                             reinterpret_cast<HostWord>(file.c_str())};
+    std::string file = TempFile("torvex_bench.rom");
     tvsim_SetTrace(nullptr, nullptr);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -320,7 +319,7 @@ TEST_F(Spine, DISABLED_BenchmarkReadRomPerBlock)
             host.calls.clear();
             LARGE_INTEGER t0, t1;
             QueryPerformanceCounter(&t0);
-            ASSERT_EQ(Command("ReadRomProc")(reinterpret_cast<HostWord>(arguments), handle), 0);
+            ASSERT_EQ(ReadRom(handle, 8192, file), 0);
             QueryPerformanceCounter(&t1);
             double total = 1e6 * double(t1.QuadPart - t0.QuadPart) / double(frequency.QuadPart);
             double sim = tvsim_BusyMicroseconds();
@@ -330,5 +329,4 @@ TEST_F(Spine, DISABLED_BenchmarkReadRomPerBlock)
                    100.0 * (total - sim) / sim);
         }
     }
-    DeleteFileA(file.c_str());
 }
