@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <string.h>
 
+#include "fields/numeric.h"
 #include "fields/param_fields.h"
 #include "frame.h"
 #include "link/channel.h"
@@ -102,6 +103,12 @@ void FieldText(HWND dialog, int id, char (&text)[20])
     GetDlgItemTextA(dialog, id, text, sizeof text);
 }
 
+BOOL FieldNumber(HWND dialog, int id, char (&text)[20])
+{
+    FieldText(dialog, id, text);
+    return IsNumberText(text) ? TRUE : FALSE;
+}
+
 void WaitWithMessages(HWND dialog, int tenths)
 {
     KtCustomPause(dialog, tenths);
@@ -189,6 +196,11 @@ INT_PTR MaintDialogProc(const MaintDialogDesc &desc, HWND dialog, UINT message, 
         return FALSE;
     }
     case WM_COMMAND: {
+        /* Without "srvPasskey" the dialog is refused or already closed: an
+           edit field losing the focus while the window is torn down must
+           not commit anything. */
+        if (handle == NULL)
+            return FALSE;
         int id = LOWORD(wParam);
         int code = HIWORD(wParam);
         if (desc.command != NULL && desc.command(handle, dialog, id, code))
@@ -227,7 +239,7 @@ INT_PTR MaintDialogProc(const MaintDialogDesc &desc, HWND dialog, UINT message, 
         }
     }
     case WM_TIMER:
-        if (desc.pollInputs != NULL)
+        if (handle != NULL && desc.pollInputs != NULL)
             desc.pollInputs(handle, dialog);
         return TRUE;
     default:
@@ -247,6 +259,8 @@ INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT
         SetFocus(GetDlgItem(dialog, IDCANCEL));
         return FALSE;
     case WM_COMMAND: {
+        if (handle == NULL)
+            return FALSE;
         int id = LOWORD(wParam);
         int code = HIWORD(wParam);
         if (code == EN_KILLFOCUS) {

@@ -127,6 +127,9 @@ const FrameOutput *FindOutput(const FrameOutput *outputs, size_t count, int id);
 /* Reads the control's text and validates it with a parameter definition,
    answering the text as shown afterwards (at most 19 characters). */
 void FieldText(HWND dialog, int id, char (&text)[20]);
+/* FieldText, answering TRUE only when the text is a plain number: a command
+   built from field texts is sent only when every one of them is. */
+BOOL FieldNumber(HWND dialog, int id, char (&text)[20]);
 
 /* Waits about tenths x 100 ms while the dialog's messages (its timer too)
    keep flowing: KTCUSTOM's pause, used while the instrument settles. */

@@ -65,8 +65,8 @@ void WriteLimits(PluginHandle handle, HWND dialog, const LimitPair &pair)
     ValidateParamField(handle, dialog, pair.errorField, pair.errorDef);
     ValidateParamField(handle, dialog, pair.warnField, pair.warnDef);
     char error[20], warn[20], command[64];
-    FieldText(dialog, pair.errorField, error);
-    FieldText(dialog, pair.warnField, warn);
+    if (!FieldNumber(dialog, pair.errorField, error) || !FieldNumber(dialog, pair.warnField, warn))
+        return;
     snprintf(command, sizeof command, "%s %s,%s", pair.command, error, warn);
     SendCommand(dialog, command);
 }

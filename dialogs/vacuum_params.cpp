@@ -133,13 +133,16 @@ void Update(PluginHandle handle, HWND dialog)
             snprintf(command, sizeof command, "%s %s", record.twoTurbo, atoi(text) != 0 ? "ON" : "OFF");
         } else {
             snprintf(command, sizeof command, "%s ", single ? record.singleTurbo : record.twoTurbo);
+            BOOL numbers = TRUE;
             for (int n = 0; fields[n] != 0; ++n) {
-                FieldText(dialog, fields[n], text);
+                numbers = FieldNumber(dialog, fields[n], text) && numbers;
                 if (n > 0)
                     strncat(command, ",", sizeof command - strlen(command) - 1);
                 strncat(command, text, sizeof command - strlen(command) - 1);
             }
             strncat(command, record.suffix, sizeof command - strlen(command) - 1);
+            if (!numbers)
+                continue;
         }
         SendCommand(dialog, command);
     }

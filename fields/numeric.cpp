@@ -49,6 +49,46 @@ double ParseDecimal(const char *text)
     return isnan(value) ? 0.0 : value;
 }
 
+int IsNumberText(const char *text)
+{
+    if (text == NULL)
+        return 0;
+    size_t i = 0;
+    while (i < FIELD_TEXT_MAX && text[i] == ' ')
+        ++i;
+    if (i < FIELD_TEXT_MAX && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        ++digits;
+    }
+    if (i < FIELD_TEXT_MAX && text[i] == '.') {
+        ++i;
+        while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < FIELD_TEXT_MAX && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < FIELD_TEXT_MAX && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        size_t exponent = 0;
+        while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++exponent;
+        }
+        if (exponent == 0)
+            return 0;
+    }
+    while (i < FIELD_TEXT_MAX && text[i] == ' ')
+        ++i;
+    return i < FIELD_TEXT_MAX && text[i] == '\0';
+}
+
 struct NormalisedNumber NormaliseNumber(double value, double minimum, double maximum, double step)
 {
     struct NormalisedNumber result = {0.0, 0};

@@ -20,6 +20,14 @@
    +/-HUGE_VAL, which the range then limits. Never answers NaN. */
 double ParseDecimal(const char *text);
 
+/* 1 when `text` is a plain decimal number and nothing else: optional
+   blanks, an optional sign, digits with an optional decimal point (at least
+   one digit), an optional exponent with digits, optional blanks. This is
+   the only shape a value may have when it is sent to the instrument; an
+   empty text, "nan", "inf", hexadecimal or trailing words answer 0. At most
+   FIELD_TEXT_MAX characters are looked at; a longer text answers 0. */
+int IsNumberText(const char *text);
+
 /* The result of bringing a value into a definition's range. */
 struct NormalisedNumber {
     double value;  /* finite, inside [minimum, maximum] when minimum <= maximum */

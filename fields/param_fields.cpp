@@ -83,6 +83,8 @@ int SendParamField(PluginHandle handle, HWND dialog, int controlId, int paramId)
     char text[FIELD_TEXT_MAX + 1];
     text[0] = '\0';
     GetDlgItemTextA(dialog, controlId, text, sizeof text);
+    if (!IsNumberText(text))
+        return 1;
     lstrcpynA(command, def.prefix, sizeof command);
     size_t used = strlen(command);
     lstrcpynA(command + used, text, static_cast<int>(sizeof command - used));

@@ -35,7 +35,9 @@ double ValidateNumberField(PluginHandle handle, HWND dialog, int controlId, cons
 double ValidateParamField(PluginHandle handle, HWND dialog, int controlId, int paramId);
 
 /* Validates the field and writes the definition's command prefix followed by
-   the field's text (64-character command). 1 when the definition exists. */
+   the field's text (64-character command). 1 when the definition exists.
+   Nothing is written when the text after validation is not a plain number
+   (no host to format it, a dialog being torn down). */
 int SendParamField(PluginHandle handle, HWND dialog, int controlId, int paramId);
 
 #endif

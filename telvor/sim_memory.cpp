@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "sim_model_parts.h"
 #include "sim_text.h"
 
 namespace tvsim {
@@ -112,6 +113,32 @@ bool Memory::ParseRecord(const std::string &args, unsigned *address, std::vector
         data->push_back((uint8_t)b);
     }
     return true;
+}
+
+// The instrument's side of the memory transfer: "PEC:EROM? address,count"
+// answers a block, "POC:EROM address,count,#Hxx,..." writes one.
+void Model::BuildMemory()
+{
+    AddCustom(
+        "PEC:EROM",
+        [](Model &m, const std::string &args, std::string *out) {
+            unsigned address = 0, count = 0;
+            if (!Memory::ParseQuery(args, &address, &count))
+                return Outcome::Malformed;
+            *out = m.memory_.FormatBlock(address, count);
+            return Outcome::Ok;
+        },
+        nullptr);
+    AddCustom("POC:EROM", nullptr, [](Model &m, const std::string &args) {
+        unsigned address = 0;
+        std::vector<uint8_t> data;
+        if (!Memory::ParseRecord(args, &address, &data))
+            return Outcome::Malformed;
+        m.memory_.Write(address, data.data(), (unsigned)data.size());
+        if (m.onMemoryWritten)
+            m.onMemoryWritten();
+        return Outcome::Ok;
+    });
 }
 
 }  // namespace tvsim

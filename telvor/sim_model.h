@@ -33,6 +33,27 @@ Request ParseRequest(const std::string &text, const std::string &prefix);
 
 enum class Outcome { Ok, Unknown, Malformed };
 
+/* Rows of the modules' tables: stored values, switches with their state in
+   Standby, analog set points with their reply format, readings at rest. */
+struct StoredRow {
+    const char *path;
+    const char *value;
+};
+struct SwitchRow {
+    const char *path;
+    bool on;
+};
+struct SetpointRow {
+    const char *path;
+    double value;
+    const char *format;
+};
+struct InputRow {
+    const char *path;
+    const char *format;
+    double level;
+};
+
 /* Timing of one phase of a sequence: it ends after `polls` status queries or
    after `ms` milliseconds, whichever comes first (0 = criterion unused; both
    0 = the phase ends at once). */
@@ -107,6 +128,35 @@ private:
     void AddInput(const char *path, const char *format, double level, ComputeFn compute = nullptr,
                   double *state = nullptr);
     void AddCustom(const char *path, QueryFn query, CommandFn command, SetFn set = nullptr);
+    void AddRows(const StoredRow *rows, size_t count);
+    void AddRows(const SwitchRow *rows, size_t count);
+    void AddRows(const SetpointRow *rows, size_t count);
+    void AddRows(const InputRow *rows, size_t count);
+    /* The set point's present value is what "TUNE:HSET" brings back. */
+    void Tune(const std::string &path);
+
+    // One source per hardware module: its nodes, its physics per exchange,
+    // the end of its sequences.
+    void BuildVacuum();      // sim_vacuum.cpp
+    void BuildPlasma();      // sim_plasma.cpp
+    void BuildIonOptics();   // sim_ion_optics.cpp: mass filter, lenses, lens calibration
+    void BuildOctopole();    // sim_octopole.cpp
+    void BuildDetector();    // sim_detector.cpp
+    void BuildGas();         // sim_gas.cpp
+    void BuildWaterChiller();  // sim_water.cpp
+    void BuildStage();       // sim_stage.cpp
+    void BuildSystem();      // sim_system.cpp: state, housing, pumps, service commands
+    void BuildMemory();      // sim_memory.cpp
+    void TickVacuum();
+    void TickGas();
+    void TickIonOptics();
+    void TickDetector();
+    void TickWaterChiller();
+    void TickStage();
+    int FinishPlasma(int code);  // answers the next status
+    void FinishLensCalibration();
+    void FinishFlowAdjustment();
+    void FinishStageInit();
 
     // Present values, for the physics.
     bool On(const char *path) const;
@@ -129,6 +179,7 @@ private:
     std::unordered_map<std::string, std::string> stored_;
     std::unordered_map<std::string, bool> switches_;
     std::unordered_map<std::string, double> setpoints_;
+    std::unordered_map<std::string, double> tuned_;  // what "TUNE:HSET" restores
     std::deque<std::string> errors_;
     Memory memory_;
 

@@ -168,6 +168,19 @@ TEST(ParamFields, HostileTextsEndAsNumbersInRange)
     EXPECT_EQ(ParseDecimal("1e"), 1.0);
 }
 
+// Only a plain decimal number may follow a command prefix to the instrument.
+TEST(ParamFields, OnlyPlainNumbersAreSendable)
+{
+    for (const char *good : {"0", "-2", "0.50", "+1.", ".5", "1.000000E+02", "3.2e-5", " 7 "})
+        EXPECT_TRUE(IsNumberText(good)) << '"' << good << '"';
+    for (const char *bad : {"", " ", "-", ".", "nan", "inf", "-inf", "0x10", "1e", "1e+", "12abc", "1,2", "--1"})
+        EXPECT_FALSE(IsNumberText(bad)) << '"' << bad << '"';
+    EXPECT_FALSE(IsNumberText(NULL));
+    std::string longest(FIELD_TEXT_MAX - 1, '9');
+    EXPECT_TRUE(IsNumberText(longest.c_str()));
+    EXPECT_FALSE(IsNumberText(std::string(FIELD_TEXT_MAX + 5, '9').c_str()));
+}
+
 TEST(ParamDefs, EveryRowParsesWithinItsLimits)
 {
     ASSERT_EQ(kParamDefCount, 211);

@@ -1,0 +1,61 @@
+// What the panel tests read from a run of the in-process host: the
+// instrument writes in order, and whole transcript lines.
+#ifndef TORVEX_PANEL_SUPPORT_H
+#define TORVEX_PANEL_SUPPORT_H
+
+#include <string>
+#include <vector>
+
+#include "cphost/host.h"
+
+namespace panels {
+
+using Lines = std::vector<std::string>;
+
+// The instrument writes of the last run, in order (the "> ..." lines).
+inline Lines Writes(const cphost::Host &host)
+{
+    Lines out;
+    for (const std::string &line : host.transcript())
+        if (line.rfind("> ", 0) == 0)
+            out.push_back(line.substr(2));
+    return out;
+}
+
+// The queries of the last run, in order (the "? ..." lines).
+inline Lines Queries(const cphost::Host &host)
+{
+    Lines out;
+    for (const std::string &line : host.transcript())
+        if (line.rfind("? ", 0) == 0)
+            out.push_back(line.substr(2));
+    return out;
+}
+
+// A transcript line of the last run, exactly.
+inline bool Has(const cphost::Host &host, const std::string &wanted)
+{
+    for (const std::string &line : host.transcript())
+        if (line == wanted)
+            return true;
+    return false;
+}
+
+inline Lines Twice(const Lines &once)
+{
+    Lines both = once;
+    both.insert(both.end(), once.begin(), once.end());
+    return both;
+}
+
+inline Lines Concat(std::initializer_list<Lines> parts)
+{
+    Lines all;
+    for (const Lines &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+}  // namespace panels
+
+#endif
