@@ -87,6 +87,10 @@ bool parseWords(const std::vector<std::string> &words, Settings &s, bool allowSc
         }
         if (w.size() < 2 || w[0] != '-' || w[1] != '-')
             break;
+        if (!allowScript && (w == "--script" || w == "--trace" || w == "--load-memory" || w == "--save-memory")) {
+            error = w + " belongs on the command line, not on a script line";
+            return false;
+        }
         if (w == "--plugin") {
             if (!operand(w, s.plugin))
                 return false;

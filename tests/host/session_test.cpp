@@ -201,3 +201,31 @@ TEST(Session, FiftyCommandsLeaveNothingBehind)
     EXPECT_TRUE(host.leftovers().empty()) << host.leftovers().front();
     DeleteFileA("session_rom.txt");
 }
+
+TEST(Session, ATakenBackReplyLeavesTheScenariosAndAScenarioAppliesOnTop)
+{
+    if (!fileExists("TELVOR.dll"))
+        GTEST_SKIP() << "TELVOR.dll not built";
+    writeFile("session_a.ini", "[replies]\nPRTC:AIN:PF? = 3|4\n");
+    writeFile("session_b.ini", "[replies]\nprtc:ain:pf? = 6\n");
+    Host host;
+    useTestPlugin(host);
+    host.setSimulatorPath("TELVOR.dll");
+    host.setScenario("session_a.ini");
+    ASSERT_EQ(host.beginSession(), 0) << host.error();
+    auto ask = [&]() {
+        EXPECT_EQ(host.run("TestSend", {"PRTC:AIN:PF?"}, ""), 0) << host.error();
+        return host.transcript().empty() ? std::string() : host.transcript().back();
+    };
+    EXPECT_EQ(ask(), "< 3");
+    host.addReply("PRTC:AIN:PF?", "9");
+    EXPECT_EQ(ask(), "< 9");
+    host.removeReply("PRTC:AIN:PF?");
+    EXPECT_EQ(ask(), "< 3");  // the scenario's list, from its first reply
+    EXPECT_EQ(host.applyScenario("session_b.ini"), 0) << host.error();
+    EXPECT_EQ(ask(), "< 6");
+    EXPECT_EQ(host.endSession(), 0);
+    EXPECT_EQ(host.applyScenario("session_b.ini"), cphost::kHostFailure);  // no session open
+    DeleteFileA("session_a.ini");
+    DeleteFileA("session_b.ini");
+}
