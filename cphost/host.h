@@ -116,8 +116,10 @@ public:
 
     /* Runs one command with automation: `actions` is the `--do` text (may be
        empty: then any dialog that opens is an action failure). Arguments are
-       converted by the registered types; fewer are passed as absent.
-       Answers the command's status, or a RunStatus with error() set. */
+       converted by the registered types; fewer are passed as absent. Runs in
+       the open session, else as a session of its own (loaded, reset and
+       unloaded for this command alone). Answers the command's status, or a
+       RunStatus with error() set. */
     int run(const std::string &command, const std::vector<std::string> &args, const std::string &actions);
     /* Runs one command with its dialogs left to a person (needs a display). */
     int runInteractive(const std::string &command, const std::vector<std::string> &args);
