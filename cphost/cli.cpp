@@ -7,6 +7,14 @@
  * "--"; everything after the command is its arguments. A script line is
  * read the same way, so it may carry options of its own (--do, --set, ...)
  * on top of those of the command line.
+ *
+ * A script is one host session: the plug-in is loaded once and every line is
+ * a command of that session against one simulated instrument. A line's
+ * --do, --reply, --option and --real-time apply to that line; host variables
+ * it sets (--set, --offline, a --scenario's [host] section) stay set; its
+ * --scenario is loaded on top of the instrument as it is. A --fresh line is
+ * a session of its own (the session before it ends; the next line begins a
+ * new one), as is every line with --fresh on the command line.
  */
 #include <windows.h>
 
@@ -28,7 +36,8 @@ namespace {
 const char kUsage[] =
     "usage: cphost [--plugin PATH] [--set NAME=NUMBER] [--offline] [--option NAME=INTEGER]\n"
     "              [--scenario FILE] [--reply QUERY=TEXT] [--trace FILE|-] [--do ACTIONS]\n"
-    "              [--real-time] (--script FILE | COMMAND [ARG ...])";
+    "              [--real-time] [--fresh] [--load-memory FILE] [--save-memory FILE]\n"
+    "              (--script FILE | COMMAND [ARG ...])";
 
 struct Settings {
     std::string plugin;
@@ -40,6 +49,8 @@ struct Settings {
     bool haveActions = false;
     std::string actions;
     bool realTime = false;
+    bool fresh = false;
+    std::string memoryLoad, memorySave;
     std::string script;
     std::string command;
     std::vector<std::string> args;
@@ -76,6 +87,10 @@ bool parseWords(const std::vector<std::string> &words, Settings &s, bool allowSc
         }
         if (w.size() < 2 || w[0] != '-' || w[1] != '-')
             break;
+        if (!allowScript && (w == "--script" || w == "--trace" || w == "--load-memory" || w == "--save-memory")) {
+            error = w + " belongs on the command line, not on a script line";
+            return false;
+        }
         if (w == "--plugin") {
             if (!operand(w, s.plugin))
                 return false;
@@ -133,6 +148,14 @@ bool parseWords(const std::vector<std::string> &words, Settings &s, bool allowSc
             s.haveActions = true;
         } else if (w == "--real-time") {
             s.realTime = true;
+        } else if (w == "--fresh") {
+            s.fresh = true;
+        } else if (w == "--load-memory" && allowScript) {
+            if (!operand(w, s.memoryLoad))
+                return false;
+        } else if (w == "--save-memory" && allowScript) {
+            if (!operand(w, s.memorySave))
+                return false;
         } else {
             error = "unknown option " + w;
             return false;
@@ -169,9 +192,16 @@ void applyScenarioVariables(Host &host, const std::string &scenario)
     }
 }
 
-int runOne(const Settings &s, const std::function<void(const std::string &)> &sink, FILE *err)
+void reportLeftovers(const Host &host, FILE *err)
 {
-    Host host;
+    for (const std::string &l : host.leftovers())
+        fprintf(err, "cphost: left behind: %s\n", l.c_str());
+}
+
+/* Sets `host` up for a run or session with the settings of the command line
+   (or of a --fresh line on top of them). */
+void configure(Host &host, const Settings &s, const std::function<void(const std::string &)> &sink)
+{
     if (!s.plugin.empty())
         host.setPluginPath(s.plugin);
     applyScenarioVariables(host, s.scenario);
@@ -182,12 +212,135 @@ int runOne(const Settings &s, const std::function<void(const std::string &)> &si
     host.setScenario(s.scenario);
     for (auto &r : s.replies)
         host.addReply(r.first, r.second);
+    host.setMemoryImage(s.memoryLoad, s.memorySave);
     host.setRealTime(s.realTime);
     host.setTraceSink(sink);
+}
+
+int runCommand(Host &host, const Settings &s, FILE *err)
+{
     int status = s.haveActions ? host.run(s.command, s.args, s.actions) : host.runInteractive(s.command, s.args);
     if (!host.error().empty())
         fprintf(err, "cphost: %s\n", host.error().c_str());
     return status;
+}
+
+int runOne(const Settings &s, const std::function<void(const std::string &)> &sink, FILE *err)
+{
+    Host host;
+    configure(host, s, sink);
+    int status = runCommand(host, s, err);
+    reportLeftovers(host, err);
+    return status;
+}
+
+/* One line of a session: `line` holds the line's own options only. */
+int runSessionLine(Host &host, const Settings &global, const Settings &line, FILE *err)
+{
+    applyScenarioVariables(host, line.scenario);
+    for (auto &v : line.variables)
+        host.setVariable(v.first, v.second);
+    if (!line.scenario.empty() && host.applyScenario(line.scenario) != 0) {
+        fprintf(err, "cphost: %s\n", host.error().c_str());
+        return kHostFailure;
+    }
+    for (auto &r : line.replies)
+        host.addReply(r.first, r.second);
+    for (auto &o : line.options)
+        host.setOption(o.first, o.second);
+    host.setRealTime(global.realTime || line.realTime);
+    Settings s = line;
+    if (!line.haveActions) {
+        s.haveActions = global.haveActions;
+        s.actions = global.actions;
+    }
+    int status = runCommand(host, s, err);
+    for (auto it = line.replies.rbegin(); it != line.replies.rend(); ++it)
+        host.removeReply(it->first);
+    if (!line.options.empty()) {
+        host.clearOptions();
+        for (auto &o : global.options)
+            host.setOption(o.first, o.second);
+    }
+    host.setRealTime(global.realTime);
+    return status;
+}
+
+/* Ends the open session of `host`, if any; answers its status. */
+int endSession(Host &host, FILE *err)
+{
+    if (!host.inSession())
+        return 0;
+    int status = host.endSession();
+    if (!host.error().empty())
+        fprintf(err, "cphost: %s\n", host.error().c_str());
+    reportLeftovers(host, err);
+    return status;
+}
+
+int runScript(const Settings &global, const std::function<void(const std::string &)> &sink, FILE *err)
+{
+    std::ifstream in(global.script, std::ios::binary);
+    if (!in) {
+        fprintf(err, "cphost: cannot read %s\n", global.script.c_str());
+        return kUsageError;
+    }
+    Host host;  // the script's host: its variables live as long as the script
+    configure(host, global, sink);
+    int status = 0;
+    std::string text, error;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        std::string t = trim(text);
+        if (t.empty() || t[0] == '#')
+            continue;
+        std::vector<std::string> words;
+        Settings merged = global, own;
+        merged.script.clear();
+        if (!splitWords(t, words, error) || !parseWords(words, merged, false, error) ||
+            !parseWords(words, own, false, error) || own.command.empty()) {
+            fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number,
+                    error.empty() ? "no command" : error.c_str());
+            status = kUsageError;
+            break;
+        }
+        std::vector<Action> parsed;
+        if (own.haveActions && !parseActions(own.actions, parsed, error)) {
+            fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number, error.c_str());
+            status = kUsageError;
+            break;
+        }
+        bool fresh = global.fresh || own.fresh;
+        if (!fresh && !own.plugin.empty()) {
+            fprintf(err, "cphost: %s line %d: --plugin on a line needs --fresh (the session's plug-in stays loaded)\n",
+                    global.script.c_str(), number);
+            status = kUsageError;
+            break;
+        }
+        sink("line " + std::to_string(number) + " begin " + t);
+        int rc;
+        if (fresh) {
+            rc = endSession(host, err);
+            if (rc == 0)
+                rc = runOne(merged, sink, err);
+        } else {
+            rc = host.inSession() ? 0 : host.beginSession();
+            if (rc != 0)
+                fprintf(err, "cphost: %s\n", host.error().c_str());
+            else
+                rc = runSessionLine(host, global, own, err);
+        }
+        sink("line " + std::to_string(number) + " end " + std::to_string(rc));
+        if (rc >= kUsageError) {
+            status = rc;  // usage, action and host failures stop the script
+            break;
+        }
+        if (status == 0)
+            status = rc;
+    }
+    int ended = endSession(host, err);
+    return status >= kUsageError || ended == 0 ? status : ended;
 }
 
 }  // namespace
@@ -235,48 +388,7 @@ int cphostMain(int argc, char **argv, FILE *err)
         }
     };
 
-    int status = 0;
-    if (global.script.empty()) {
-        status = runOne(global, sink, err);
-    } else {
-        std::ifstream in(global.script, std::ios::binary);
-        if (!in) {
-            fprintf(err, "cphost: cannot read %s\n", global.script.c_str());
-            status = kUsageError;
-        }
-        std::string line;
-        int number = 0;
-        while (status != kUsageError && in && std::getline(in, line)) {
-            ++number;
-            std::string t = trim(line);
-            if (t.empty() || t[0] == '#')
-                continue;
-            std::vector<std::string> lineWords;
-            Settings s = global;
-            s.script.clear();
-            if (!splitWords(t, lineWords, error) || !parseWords(lineWords, s, false, error) || s.command.empty()) {
-                fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number,
-                        error.empty() ? "no command" : error.c_str());
-                status = kUsageError;
-                break;
-            }
-            if (s.haveActions) {
-                std::vector<Action> parsed;
-                if (!parseActions(s.actions, parsed, error)) {
-                    fprintf(err, "cphost: %s line %d: %s\n", global.script.c_str(), number, error.c_str());
-                    status = kUsageError;
-                    break;
-                }
-            }
-            int rc = runOne(s, sink, err);
-            if (rc >= kUsageError) {
-                status = rc;  // usage, action and host failures stop the script
-                break;
-            }
-            if (status == 0)
-                status = rc;
-        }
-    }
+    int status = global.script.empty() ? runOne(global, sink, err) : runScript(global, sink, err);
     if (closeTrace)
         fclose(trace);
     return status;

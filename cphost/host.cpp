@@ -1,16 +1,21 @@
 /*
- * host.cpp -- loading the plug-in, the service callback, the host window
- * that formats text, and the USER32 entries of the plug-in that the host
- * watches (dialogs, message boxes, timers).
+ * host.cpp -- loading the plug-in, the host session, the service callback,
+ * the host window that formats text, and the entries of the plug-in that
+ * the host watches (dialogs, message boxes, timers, window properties,
+ * local memory).
  *
  * Watching: after LoadLibrary the host patches the plug-in module's import
- * address table for DialogBoxParamA, MessageBoxA, SetTimer and KillTimer.
+ * address table for DialogBoxParamA, MessageBoxA, SetTimer, KillTimer,
+ * SetPropA, RemovePropA, LocalAlloc, LocalReAlloc and LocalFree.
  * DialogBoxParamA runs the dialog with a wrapping dialog procedure, so the
  * host writes "dialog NNN" at WM_INITDIALOG (before anything the dialog
  * sends) and "end NNN R" with the value DialogBoxParamA returns, which is
  * the EndDialog result. MessageBoxA is passed on and its answer written as a
  * "box" line. With automation, SetTimer/KillTimer of the plug-in's dialogs
  * are held back (recorded, not started) so polls happen only at `tick`.
+ * Properties, timers and local memory blocks are only counted: what the
+ * plug-in has not cleaned up when a dialog goes or the session ends is a
+ * leftover.
  */
 #include "cphost/host_impl.h"
 
@@ -34,19 +39,35 @@ typedef INT_PTR(WINAPI *DialogBoxParamAFn)(HINSTANCE, LPCSTR, HWND, DLGPROC, LPA
 typedef int(WINAPI *MessageBoxAFn)(HWND, LPCSTR, LPCSTR, UINT);
 typedef UINT_PTR(WINAPI *SetTimerFn)(HWND, UINT_PTR, UINT, TIMERPROC);
 typedef BOOL(WINAPI *KillTimerFn)(HWND, UINT_PTR);
+typedef BOOL(WINAPI *SetPropAFn)(HWND, LPCSTR, HANDLE);
+typedef HANDLE(WINAPI *RemovePropAFn)(HWND, LPCSTR);
+typedef HLOCAL(WINAPI *LocalAllocFn)(UINT, SIZE_T);
+typedef HLOCAL(WINAPI *LocalReAllocFn)(HLOCAL, SIZE_T, UINT);
+typedef HLOCAL(WINAPI *LocalFreeFn)(HLOCAL);
 
 DialogBoxParamAFn realDialogBoxParamA;
 MessageBoxAFn realMessageBoxA;
 SetTimerFn realSetTimer;
 KillTimerFn realKillTimer;
+SetPropAFn realSetPropA;
+RemovePropAFn realRemovePropA;
+LocalAllocFn realLocalAlloc;
+LocalReAllocFn realLocalReAlloc;
+LocalFreeFn realLocalFree;
 
 void resolveRealEntries()
 {
     HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     realDialogBoxParamA = (DialogBoxParamAFn)(void *)GetProcAddress(user32, "DialogBoxParamA");
     realMessageBoxA = (MessageBoxAFn)(void *)GetProcAddress(user32, "MessageBoxA");
     realSetTimer = (SetTimerFn)(void *)GetProcAddress(user32, "SetTimer");
     realKillTimer = (KillTimerFn)(void *)GetProcAddress(user32, "KillTimer");
+    realSetPropA = (SetPropAFn)(void *)GetProcAddress(user32, "SetPropA");
+    realRemovePropA = (RemovePropAFn)(void *)GetProcAddress(user32, "RemovePropA");
+    realLocalAlloc = (LocalAllocFn)(void *)GetProcAddress(kernel32, "LocalAlloc");
+    realLocalReAlloc = (LocalReAllocFn)(void *)GetProcAddress(kernel32, "LocalReAlloc");
+    realLocalFree = (LocalFreeFn)(void *)GetProcAddress(kernel32, "LocalFree");
 }
 
 std::string numberText(double value)
@@ -112,8 +133,11 @@ INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND
     size_t depth = run->frames.size();
     INT_PTR result = realDialogBoxParamA(instance, templateName, owner, wrappedDialogProc, param);
     int number = run->frames.size() >= depth ? run->frames[depth - 1].templateNumber : frame.templateNumber;
+    HWND window = run->frames.size() >= depth ? run->frames[depth - 1].window : nullptr;
     run->frames.resize(depth - 1);
     run->emit("end " + std::to_string(number) + " " + std::to_string((long long)result));
+    if (window)
+        run->forgetWindow(window, "dialog " + std::to_string(number));
     return result;
 }
 
@@ -128,9 +152,41 @@ int WINAPI hookMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     return answer;
 }
 
+bool sameThing(const WindowThing &t, HWND window, const std::string &name)
+{
+    return t.window == window && t.name == name;
+}
+
+void noteThing(std::vector<WindowThing> &things, HWND window, const std::string &name)
+{
+    for (const WindowThing &t : things)
+        if (sameThing(t, window, name))
+            return;
+    things.push_back(WindowThing{window, name});
+}
+
+void dropThing(std::vector<WindowThing> &things, HWND window, const std::string &name)
+{
+    for (auto it = things.begin(); it != things.end(); ++it)
+        if (sameThing(*it, window, name)) {
+            things.erase(it);
+            return;
+        }
+}
+
+std::string timerName(UINT_PTR id) { return "timer " + std::to_string((unsigned long long)id); }
+std::string propertyName(LPCSTR name)
+{
+    if (IS_INTRESOURCE(name))
+        return "property #" + std::to_string((unsigned)(uintptr_t)name);
+    return "property " + std::string(name, strnlen(name, 256));
+}
+
 UINT_PTR WINAPI hookSetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc)
 {
     Host::Impl *run = g_run;
+    if (run && window)
+        noteThing(run->timers, window, timerName(id));
     if (run && run->automate && !run->realTime && window) {
         for (auto &t : run->heldTimers)
             if (t.first == window && t.second == id)
@@ -144,12 +200,64 @@ UINT_PTR WINAPI hookSetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC pr
 BOOL WINAPI hookKillTimer(HWND window, UINT_PTR id)
 {
     if (Host::Impl *run = g_run)
+        dropThing(run->timers, window, timerName(id));
+    if (Host::Impl *run = g_run)
         for (auto it = run->heldTimers.begin(); it != run->heldTimers.end(); ++it)
             if (it->first == window && it->second == id) {
                 run->heldTimers.erase(it);
                 return TRUE;
             }
     return realKillTimer(window, id);
+}
+
+BOOL WINAPI hookSetPropA(HWND window, LPCSTR name, HANDLE value)
+{
+    BOOL ok = realSetPropA(window, name, value);
+    if (ok && g_run && name)
+        noteThing(g_run->properties, window, propertyName(name));
+    return ok;
+}
+
+HANDLE WINAPI hookRemovePropA(HWND window, LPCSTR name)
+{
+    HANDLE value = realRemovePropA(window, name);
+    if (g_run && name)
+        dropThing(g_run->properties, window, propertyName(name));
+    return value;
+}
+
+/* Only blocks allocated after the plug-in was loaded are counted (its
+   library-wide list is made while it loads). */
+HLOCAL WINAPI hookLocalAlloc(UINT flags, SIZE_T size)
+{
+    HLOCAL block = realLocalAlloc(flags, size);
+    if (block && g_run)
+        g_run->blocks.push_back(block);
+    return block;
+}
+
+HLOCAL WINAPI hookLocalReAlloc(HLOCAL block, SIZE_T size, UINT flags)
+{
+    HLOCAL moved = realLocalReAlloc(block, size, flags);
+    if (moved && moved != block && g_run)
+        for (HLOCAL &b : g_run->blocks)
+            if (b == block)
+                b = moved;
+    return moved;
+}
+
+HLOCAL WINAPI hookLocalFree(HLOCAL block)
+{
+    HLOCAL result = realLocalFree(block);
+    if (!result && g_run) {
+        auto &blocks = g_run->blocks;
+        for (auto it = blocks.begin(); it != blocks.end(); ++it)
+            if (*it == block) {
+                blocks.erase(it);
+                break;
+            }
+    }
+    return result;
 }
 
 /* Replaces, in `module`'s import address table, every entry that points at
@@ -394,101 +502,208 @@ uint32_t Host::Impl::service(uint32_t code, HostWord a, HostWord b)
     }
 }
 
+std::string SimulatorEntries::why(const char *fallback) const
+{
+    const char *text = lastError ? lastError() : nullptr;
+    return text && *text ? std::string(text) : std::string(fallback);
+}
+
+namespace {
+
+/* The fixed reply that a scenario file gives `query` in its [replies]
+   section (the last line for it wins), as the simulator reads the file. */
+bool scenarioReply(const std::string &path, const std::string &query, std::string &reply)
+{
+    FILE *f = fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    std::string section;
+    bool found = false;
+    char buffer[1024];
+    while (fgets(buffer, sizeof buffer, f)) {
+        std::string line = trim(buffer);
+        if (line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line = trim(line.substr(3));
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
+        if (line[0] == '[') {
+            section = trim(line.substr(1, line.size() > 1 ? line.size() - 2 : 0));
+            continue;
+        }
+        size_t eq = line.find('=');
+        if (eq == std::string::npos || !equalsNoCase(section, "replies") || !equalsNoCase(trim(line.substr(0, eq)), trim(query)))
+            continue;
+        reply = trim(line.substr(eq + 1));
+        if (reply.size() >= 2 && reply.front() == '"' && reply.back() == '"')
+            reply = reply.substr(1, reply.size() - 2);
+        found = true;
+    }
+    fclose(f);
+    return found;
+}
+
+}  // namespace
+
+bool Host::Impl::installFor(std::string &why)
+{
+    if (options.empty())
+        return true;
+    if (layOutInstallation(why))
+        return true;
+    restoreInstallation();
+    return false;
+}
+
+void Host::Impl::forgetWindow(HWND window, const std::string &what)
+{
+    for (std::vector<WindowThing> *things : {&properties, &timers})
+        for (auto it = things->begin(); it != things->end();) {
+            if (it->window != window) {
+                ++it;
+                continue;
+            }
+            // A window the host itself ended after a failed action had no
+            // chance to clean up.
+            if (!failed)
+                leftovers.push_back(what + ": " + it->name + (things == &timers ? " not killed" : " not removed"));
+            it = things->erase(it);
+        }
+}
+
+void Host::Impl::restoreReply(const std::string &query)
+{
+    if (!open || !sim.setReply)
+        return;
+    for (auto it = replies.rbegin(); it != replies.rend(); ++it)
+        if (equalsNoCase(trim(it->first), trim(query))) {
+            sim.setReply(it->first.c_str(), it->second.c_str());
+            return;
+        }
+    std::string reply;
+    for (auto it = scenariosLoaded.rbegin(); it != scenariosLoaded.rend(); ++it)
+        if (scenarioReply(*it, query, reply)) {
+            sim.setReply(query.c_str(), reply.c_str());
+            return;
+        }
+    sim.setReply(query.c_str(), nullptr);
+}
+
 int Host::Impl::execute(const std::string &command, const std::vector<std::string> &args, bool automated,
                         const std::string &actionText)
 {
+    if (running) {
+        error = "a run is already in progress";
+        return kHostFailure;
+    }
     lines.clear();
     error.clear();
-    commands.clear();
-    data.clear();
     actions.clear();
-    heldTimers.clear();
-    frames.clear();
-    nextAction = 0;
-    actionSince = idleSince = 0;
-    waiting = failed = false;
-    automate = automated;
-
-    if (g_run) {
-        error = "another run is in progress on this thread";
+    if (g_run && g_run != this) {
+        error = "another run or session is in progress on this thread";
         return kHostFailure;
     }
     if (automated && !parseActions(actionText, actions, error))
         return kUsageError;
+    if (explicitSession)
+        return this->command(command, args, automated);
+    int status = openSession();
+    if (status != 0)
+        return status;
+    status = this->command(command, args, automated);
+    int closed = closeSession();
+    return status != 0 ? status : closed;
+}
+
+int Host::Impl::openSession()
+{
+    leftovers.clear();
+    properties.clear();
+    timers.clear();
+    blocks.clear();
+    commands.clear();
+    scenariosLoaded.clear();
+    if (g_run && g_run != this) {
+        error = "another run or session is in progress on this thread";
+        return kHostFailure;
+    }
     if (!realDialogBoxParamA)
         resolveRealEntries();
 
     std::string pluginFile = fullPath(pluginPath.empty() ? programFolder() + "\\TORVEX2.dll" : pluginPath);
     size_t slash = pluginFile.find_last_of("\\/");
     std::string pluginFolder = slash == std::string::npos ? "." : pluginFile.substr(0, slash);
-    std::string sim = simulatorPath.empty() ? pluginFolder + "\\TELVOR.dll" : fullPath(simulatorPath);
+    std::string simFile = simulatorPath.empty() ? pluginFolder + "\\TELVOR.dll" : fullPath(simulatorPath);
 
-    // The simulator stays loaded across runs (the plug-in binds to this
-    // module); it is reset before each run.
+    // The simulator stays loaded as long as the Host (the plug-in binds to
+    // this module); it is reset when a session begins.
     if (!simulator)
-        simulator = LoadLibraryExA(sim.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    typedef void(__cdecl * SetTraceFn)(TvsimTraceFn, void *);
-    typedef void(__cdecl * ResetFn)(void);
-    typedef int(__cdecl * LoadScenarioFn)(const char *);
-    typedef int(__cdecl * SetReplyFn)(const char *, const char *);
-    typedef const char *(__cdecl * LastErrorFn)(void);
-    SetTraceFn setTrace = nullptr;
+        simulator = LoadLibraryExA(simFile.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    sim = SimulatorEntries();
     if (simulator) {
-        setTrace = (SetTraceFn)(void *)GetProcAddress(simulator, "tvsim_SetTrace");
-        ResetFn reset = (ResetFn)(void *)GetProcAddress(simulator, "tvsim_Reset");
-        LoadScenarioFn load = (LoadScenarioFn)(void *)GetProcAddress(simulator, "tvsim_LoadScenario");
-        SetReplyFn setReply = (SetReplyFn)(void *)GetProcAddress(simulator, "tvsim_SetReply");
-        LastErrorFn lastError = (LastErrorFn)(void *)GetProcAddress(simulator, "tvsim_LastError");
-        if (reset)
-            reset();
+        sim.setTrace = (decltype(sim.setTrace))(void *)GetProcAddress(simulator, "tvsim_SetTrace");
+        sim.reset = (decltype(sim.reset))(void *)GetProcAddress(simulator, "tvsim_Reset");
+        sim.loadScenario = (decltype(sim.loadScenario))(void *)GetProcAddress(simulator, "tvsim_LoadScenario");
+        sim.setReply = (decltype(sim.setReply))(void *)GetProcAddress(simulator, "tvsim_SetReply");
+        sim.loadMemory = (decltype(sim.loadMemory))(void *)GetProcAddress(simulator, "tvsim_LoadMemory");
+        sim.saveMemory = (decltype(sim.saveMemory))(void *)GetProcAddress(simulator, "tvsim_SaveMemory");
+        sim.lastError = (decltype(sim.lastError))(void *)GetProcAddress(simulator, "tvsim_LastError");
+        if (sim.reset)
+            sim.reset();
         if (!scenario.empty()) {
-            if (!load || load(scenario.c_str()) != 0) {
-                error = "scenario " + scenario + ": " + (lastError && lastError() ? lastError() : "cannot be loaded");
+            if (!sim.loadScenario || sim.loadScenario(scenario.c_str()) != 0) {
+                error = "scenario " + scenario + ": " + sim.why("cannot be loaded");
                 return kHostFailure;
             }
+            scenariosLoaded.push_back(scenario);
         }
         for (auto &r : replies)
-            if (!setReply || setReply(r.first.c_str(), r.second.c_str()) != 0) {
-                error = "reply " + r.first + ": " + (lastError && lastError() ? lastError() : "refused by the simulator");
+            if (!sim.setReply || sim.setReply(r.first.c_str(), r.second.c_str()) != 0) {
+                error = "reply " + r.first + ": " + sim.why("refused by the simulator");
                 return kHostFailure;
             }
-    } else if (!scenario.empty() || !replies.empty()) {
-        error = "simulator " + sim + " cannot be loaded";
+        if (!memoryLoad.empty() && (!sim.loadMemory || sim.loadMemory(memoryLoad.c_str()) != 0)) {
+            error = "memory image " + memoryLoad + ": " + sim.why("cannot be read");
+            return kHostFailure;
+        }
+    } else if (!scenario.empty() || !replies.empty() || !memoryLoad.empty() || !memorySave.empty()) {
+        error = "simulator " + simFile + " cannot be loaded";
         return kHostFailure;
     }
 
-    if (!options.empty()) {
-        std::string why;
-        if (!layOutInstallation(why)) {
-            error = "installation: " + why;
-            restoreInstallation();
-            return kHostFailure;
-        }
+    std::string why;
+    if (!installFor(why)) {
+        error = "installation: " + why;
+        return kHostFailure;
     }
 
     g_run = this;
     hostWindow = createHostWindow();
-    this->plugin = LoadLibraryExA(pluginFile.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    plugin = LoadLibraryExA(pluginFile.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     OocpsrvEntry entry = nullptr;
-    if (this->plugin) {
-        patchImport(this->plugin, (void *)realDialogBoxParamA, (void *)hookDialogBoxParamA);
-        patchImport(this->plugin, (void *)realMessageBoxA, (void *)hookMessageBoxA);
-        patchImport(this->plugin, (void *)realSetTimer, (void *)hookSetTimer);
-        patchImport(this->plugin, (void *)realKillTimer, (void *)hookKillTimer);
+    if (plugin) {
+        patchImport(plugin, (void *)realDialogBoxParamA, (void *)hookDialogBoxParamA);
+        patchImport(plugin, (void *)realMessageBoxA, (void *)hookMessageBoxA);
+        patchImport(plugin, (void *)realSetTimer, (void *)hookSetTimer);
+        patchImport(plugin, (void *)realKillTimer, (void *)hookKillTimer);
+        patchImport(plugin, (void *)realSetPropA, (void *)hookSetPropA);
+        patchImport(plugin, (void *)realRemovePropA, (void *)hookRemovePropA);
+        patchImport(plugin, (void *)realLocalAlloc, (void *)hookLocalAlloc);
+        patchImport(plugin, (void *)realLocalReAlloc, (void *)hookLocalReAlloc);
+        patchImport(plugin, (void *)realLocalFree, (void *)hookLocalFree);
         const char *names[] = {"OOCPSRV", "_OOCPSRV@16", "OOCPSRV@16"};
         for (const char *n : names)
             if (!entry)
-                entry = (OocpsrvEntry)(void *)GetProcAddress(this->plugin, n);
+                entry = (OocpsrvEntry)(void *)GetProcAddress(plugin, n);
         if (!entry)
-            entry = (OocpsrvEntry)(void *)GetProcAddress(this->plugin, MAKEINTRESOURCEA(3));
+            entry = (OocpsrvEntry)(void *)GetProcAddress(plugin, MAKEINTRESOURCEA(3));
     }
     int status = 0;
-    if (setTrace)
-        setTrace(simulatorTrace, this);
+    if (sim.setTrace)
+        sim.setTrace(simulatorTrace, this);
     if (!hostWindow) {
         error = "the host window cannot be created";
         status = kHostFailure;
-    } else if (!this->plugin) {
+    } else if (!plugin) {
         error = "plug-in " + pluginFile + " cannot be loaded (error " + std::to_string(GetLastError()) + ")";
         status = kHostFailure;
     } else if (!entry) {
@@ -499,89 +714,147 @@ int Host::Impl::execute(const std::string &command, const std::vector<std::strin
         create.callback = (HostWord)&serviceCallback;
         create.context = (HostWord)this;
         uint16_t created = entry(0, CPMSG_CREATE, &create, 0);
-        OocpsrvEntry instanceEntry = create.entry ? (OocpsrvEntry)(uintptr_t)create.entry : entry;
-        HostWord handle = create.handle;
         if (created != 0) {
             error = "the plug-in refused message 2 (status " + std::to_string(created) + ")";
             status = kHostFailure;
         } else {
+            instanceEntry = create.entry ? (OocpsrvEntry)(uintptr_t)create.entry : entry;
+            instance = create.handle;
+            open = true;
             // A refused registration keeps the commands registered before it;
             // a refused initialisation leaves the plug-in offline. Both go on,
             // as the host's own start-up does.
-            instanceEntry(handle, CPMSG_REGISTER, nullptr, 0);
-            instanceEntry(handle, CPMSG_INIT, nullptr, 0);
-
-            const CommandInfo *found = nullptr;
-            for (const CommandInfo &c : commands)
-                if (equalsNoCase(c.name, command))
-                    found = &c;
-            if (!found) {
-                std::string known;
-                for (const CommandInfo &c : commands)
-                    known += (known.empty() ? "" : ", ") + c.name;
-                error = "unknown command '" + command + "' (the plug-in registers: " + known + ")";
-                status = kUsageError;
-            } else if (args.size() > found->argumentTypes.size()) {
-                error = command + " takes " + std::to_string(found->argumentTypes.size()) + " argument(s), " +
-                        std::to_string(args.size()) + " given";
-                status = kUsageError;
-            } else {
-                HostData list;
-                list.kind = HostData::List;
-                for (size_t i = 0; i < found->argumentTypes.size() && status == 0; ++i) {
-                    if (i >= args.size()) {
-                        list.list.push_back(0);  // absent: the plug-in's own check answers
-                        continue;
-                    }
-                    HostData d;
-                    if (found->argumentTypes[i] == HOSTARG_NUMBER) {
-                        const char *text = args[i].c_str();
-                        char *end = nullptr;
-                        d.kind = HostData::Number;
-                        d.number = strtod(text, &end);
-                        while (end && *end == ' ')
-                            ++end;
-                        if (args[i].empty() || !end || *end || !isfinite(d.number)) {
-                            error = "argument " + std::to_string(i + 1) + " of " + found->name +
-                                    " must be a number, not '" + args[i] + "'";
-                            status = kUsageError;
-                        }
-                    } else {
-                        d.kind = HostData::Text;
-                        d.text = args[i];
-                    }
-                    list.list.push_back(addData(d));
-                }
-                if (status == 0) {
-                    HostWord listHandle = addData(list);
-                    CommandProcedure proc = (CommandProcedure)(uintptr_t)found->procedure;
-                    if (automated)
-                        driverTimer = realSetTimer(nullptr, 0, 10, driverTimerProc);
-                    status = proc(listHandle, handle);
-                    if (automated) {
-                        afterCommand();
-                        realKillTimer(nullptr, driverTimer);
-                        driverTimer = 0;
-                        if (failed)
-                            status = kActionFailed;
-                    }
-                }
-            }
-            instanceEntry(handle, CPMSG_END, nullptr, 0);
-            instanceEntry(handle, CPMSG_RELEASE, nullptr, 0);
+            instanceEntry(instance, CPMSG_REGISTER, nullptr, 0);
+            instanceEntry(instance, CPMSG_INIT, nullptr, 0);
         }
     }
-    if (setTrace)
-        setTrace(nullptr, nullptr);
-    if (this->plugin)
-        FreeLibrary(this->plugin);
-    this->plugin = nullptr;
+    restoreInstallation();
+    if (status != 0)
+        closeSession();
+    return status;
+}
+
+int Host::Impl::closeSession()
+{
+    int status = 0;
+    bool started = open;
+    if (open) {
+        std::string why;
+        bool installed = installFor(why);
+        instanceEntry(instance, CPMSG_END, nullptr, 0);
+        instanceEntry(instance, CPMSG_RELEASE, nullptr, 0);
+        if (installed)
+            restoreInstallation();
+        open = false;
+        for (const WindowThing &p : properties)
+            leftovers.push_back("window " + windowText(p.window) + ": " + p.name + " not removed");
+        if (!blocks.empty())
+            leftovers.push_back(std::to_string(blocks.size()) + " local memory block(s) still held after message 6");
+    }
+    if (sim.setTrace)
+        sim.setTrace(nullptr, nullptr);
+    if (started && !memorySave.empty()) {
+        if (!sim.saveMemory || sim.saveMemory(memorySave.c_str()) != 0) {
+            if (error.empty())
+                error = "memory image " + memorySave + ": " + sim.why("cannot be written");
+            status = kHostFailure;
+        }
+    }
+    if (plugin)
+        FreeLibrary(plugin);
+    plugin = nullptr;
     if (hostWindow)
         DestroyWindow(hostWindow);
     hostWindow = nullptr;
-    restoreInstallation();
+    properties.clear();
+    timers.clear();
+    blocks.clear();
     heldTimers.clear();
-    g_run = nullptr;
+    explicitSession = false;
+    if (g_run == this)
+        g_run = nullptr;
+    return status;
+}
+
+int Host::Impl::command(const std::string &name, const std::vector<std::string> &args, bool automated)
+{
+    data.clear();
+    heldTimers.clear();
+    frames.clear();
+    nextAction = 0;
+    actionSince = idleSince = 0;
+    waiting = failed = false;
+
+    const CommandInfo *found = nullptr;
+    for (const CommandInfo &c : commands)
+        if (equalsNoCase(c.name, name))
+            found = &c;
+    if (!found) {
+        std::string known;
+        for (const CommandInfo &c : commands)
+            known += (known.empty() ? "" : ", ") + c.name;
+        error = "unknown command '" + name + "' (the plug-in registers: " + known + ")";
+        return kUsageError;
+    }
+    if (args.size() > found->argumentTypes.size()) {
+        error = name + " takes " + std::to_string(found->argumentTypes.size()) + " argument(s), " +
+                std::to_string(args.size()) + " given";
+        return kUsageError;
+    }
+    HostData list;
+    list.kind = HostData::List;
+    for (size_t i = 0; i < found->argumentTypes.size(); ++i) {
+        if (i >= args.size()) {
+            list.list.push_back(0);  // absent: the plug-in's own check answers
+            continue;
+        }
+        HostData d;
+        if (found->argumentTypes[i] == HOSTARG_NUMBER) {
+            const char *text = args[i].c_str();
+            char *end = nullptr;
+            d.kind = HostData::Number;
+            d.number = strtod(text, &end);
+            while (end && *end == ' ')
+                ++end;
+            if (args[i].empty() || !end || *end || !isfinite(d.number)) {
+                error = "argument " + std::to_string(i + 1) + " of " + found->name + " must be a number, not '" +
+                        args[i] + "'";
+                return kUsageError;
+            }
+        } else {
+            d.kind = HostData::Text;
+            d.text = args[i];
+        }
+        list.list.push_back(addData(d));
+    }
+    std::string why;
+    if (!installFor(why)) {
+        error = "installation: " + why;
+        return kHostFailure;
+    }
+    HostWord listHandle = addData(list);
+    CommandProcedure proc = (CommandProcedure)(uintptr_t)found->procedure;
+    std::string commandName = found->name;  // `commands` is not touched while it runs, but be safe
+    size_t blocksBefore = blocks.size();
+    running = true;
+    automate = automated;
+    if (automated)
+        driverTimer = realSetTimer(nullptr, 0, 10, driverTimerProc);
+    int status = proc(listHandle, instance);
+    if (automated) {
+        afterCommand();
+        realKillTimer(nullptr, driverTimer);
+        driverTimer = 0;
+        if (failed)
+            status = kActionFailed;
+    }
+    automate = false;
+    running = false;
+    heldTimers.clear();
+    restoreInstallation();
+    if (blocks.size() > blocksBefore)
+        leftovers.push_back(commandName + ": " + std::to_string(blocks.size() - blocksBefore) +
+                            " local memory block(s) allocated and not freed");
     return status;
 }
 
@@ -595,6 +868,8 @@ Host::Host() : impl_(new Impl)
 
 Host::~Host()
 {
+    if (impl_->explicitSession)
+        impl_->closeSession();
     if (impl_->simulator)
         FreeLibrary(impl_->simulator);
 }
@@ -638,9 +913,42 @@ void Host::setOption(const std::string &name, long value)
     impl_->options.emplace_back(name, value);
 }
 
+void Host::clearOptions() { impl_->options.clear(); }
+
 void Host::setScenario(const std::string &path) { impl_->scenario = path; }
-void Host::addReply(const std::string &query, const std::string &replies) { impl_->replies.emplace_back(query, replies); }
-void Host::clearReplies() { impl_->replies.clear(); }
+
+void Host::addReply(const std::string &query, const std::string &replies)
+{
+    impl_->replies.emplace_back(query, replies);
+    if (impl_->open && impl_->sim.setReply)
+        impl_->sim.setReply(query.c_str(), replies.c_str());
+}
+
+void Host::clearReplies()
+{
+    std::vector<std::pair<std::string, std::string>> before;
+    before.swap(impl_->replies);
+    for (auto &r : before)
+        impl_->restoreReply(r.first);
+}
+
+void Host::removeReply(const std::string &query)
+{
+    auto &r = impl_->replies;
+    for (size_t i = r.size(); i-- > 0;)
+        if (r[i].first == query) {
+            r.erase(r.begin() + (ptrdiff_t)i);
+            impl_->restoreReply(query);
+            return;
+        }
+}
+
+void Host::setMemoryImage(const std::string &loadPath, const std::string &savePath)
+{
+    impl_->memoryLoad = loadPath;
+    impl_->memorySave = savePath;
+}
+
 void Host::setRealTime(bool realTime) { impl_->realTime = realTime; }
 void Host::setActionTimeout(int milliseconds) { impl_->actionTimeout = milliseconds < 0 ? 0 : milliseconds; }
 void Host::setTraceSink(std::function<void(const std::string &)> sink) { impl_->sink = std::move(sink); }
@@ -655,6 +963,48 @@ int Host::runInteractive(const std::string &command, const std::vector<std::stri
     return impl_->execute(command, args, false, std::string());
 }
 
+int Host::beginSession()
+{
+    if (impl_->explicitSession)
+        return 0;
+    if (impl_->running) {
+        impl_->error = "a run is in progress";
+        return kHostFailure;
+    }
+    impl_->lines.clear();
+    impl_->error.clear();
+    int status = impl_->openSession();
+    impl_->explicitSession = status == 0;
+    return status;
+}
+
+int Host::endSession()
+{
+    if (!impl_->explicitSession || impl_->running)
+        return 0;
+    impl_->error.clear();
+    return impl_->closeSession();
+}
+
+bool Host::inSession() const { return impl_->explicitSession; }
+
+int Host::applyScenario(const std::string &path)
+{
+    Impl &i = *impl_;
+    i.error.clear();
+    if (!i.explicitSession) {
+        i.error = "no session is open";
+        return kHostFailure;
+    }
+    if (!i.sim.loadScenario || i.sim.loadScenario(path.c_str()) != 0) {
+        i.error = "scenario " + path + ": " + i.sim.why("cannot be loaded");
+        return kHostFailure;
+    }
+    i.scenariosLoaded.push_back(path);
+    return 0;
+}
+
+const std::vector<std::string> &Host::leftovers() const { return impl_->leftovers; }
 const std::vector<std::string> &Host::transcript() const { return impl_->lines; }
 const std::string &Host::error() const { return impl_->error; }
 const std::vector<CommandInfo> &Host::commands() const { return impl_->commands; }

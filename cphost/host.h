@@ -12,10 +12,20 @@
  *   int rc = host.run("MaintVacuum", {}, "click Ignore Timeout; escape");
  *   const std::vector<std::string> &lines = host.transcript();
  *
- * Every run loads the plug-in afresh (LoadLibrary/FreeLibrary) and resets the
- * simulator first, so runs are independent of each other. A Host and its
- * runs belong to the thread that created it (dialogs, timers and hooks are
- * per thread); only one run may be in progress per thread.
+ * Outside a session every run loads the plug-in afresh (LoadLibrary/
+ * FreeLibrary) and resets the simulator first, so runs are independent of
+ * each other. Between beginSession() and endSession() the runs are commands
+ * of one host session, as in the data system: the plug-in loaded once, one
+ * simulated instrument whose state and memory carry over from run to run.
+ *
+ *   host.beginSession();
+ *   host.run("WriteRom", {"r.txt"}, "");
+ *   host.run("ReadRom", {"#H0100", "32", "b.txt"}, "");  // the restored bytes
+ *   host.endSession();
+ *
+ * A Host and its runs belong to the thread that created it (dialogs, timers
+ * and hooks are per thread); only one run or session may be in progress per
+ * thread.
  *
  * Nothing here throws; failures come back as statuses and error().
  */
@@ -74,12 +84,26 @@ public:
        ICP-MS Ionvista\CurrentVersion" at it and puts the registry back as it
        found it when the run ends. */
     void setOption(const std::string &name, long value);
+    void clearOptions();
 
-    /* Simulator set-up, applied after its reset at the start of every run:
-       the scenario file (empty: none), then the reply overrides in order. */
+    /* Simulator set-up, applied after its reset at the start of every run
+       or session: the scenario file (empty: none), the reply overrides in
+       order, then the memory image (below). A reply added while a session is
+       open takes effect at once. */
     void setScenario(const std::string &path);
     void addReply(const std::string &query, const std::string &replies);
     void clearReplies();
+    /* Takes back the latest override of `query` (as added); in a session the
+       query is then answered as before it was added: by an earlier override
+       of the same query (from its first reply), the scenario's fixed reply,
+       or the instrument. */
+    void removeReply(const std::string &query);
+
+    /* The simulator's 64 KiB memory image: read from `loadPath` when a run or
+       session begins (after the scenario), written to `savePath` when it
+       ends. Empty: none. So a backup, a restore and a comparison can run as
+       separate processes on one instrument memory. */
+    void setMemoryImage(const std::string &loadPath, const std::string &savePath);
 
     /* With automation the dialogs' own timers are held back (polls only at
        `tick`); realTime lets them run as for a person. */
@@ -92,17 +116,41 @@ public:
 
     /* Runs one command with automation: `actions` is the `--do` text (may be
        empty: then any dialog that opens is an action failure). Arguments are
-       converted by the registered types; fewer are passed as absent.
-       Answers the command's status, or a RunStatus with error() set. */
+       converted by the registered types; fewer are passed as absent. Runs in
+       the open session, else as a session of its own (loaded, reset and
+       unloaded for this command alone). Answers the command's status, or a
+       RunStatus with error() set. */
     int run(const std::string &command, const std::vector<std::string> &args, const std::string &actions);
     /* Runs one command with its dialogs left to a person (needs a display). */
     int runInteractive(const std::string &command, const std::vector<std::string> &args);
 
-    /* The lines of the last run (cleared when a run starts). */
+    /* Opens a host session: resets and sets up the simulator, loads the
+       plug-in and sends messages 2, 3 and 4. Until endSession() every run is
+       a command of this session. Answers 0 or kHostFailure with error(). */
+    int beginSession();
+    /* Sends messages 5 and 6, unloads the plug-in, writes the memory image.
+       Answers 0, or kHostFailure when the image cannot be written. Nothing
+       happens without an open session. */
+    int endSession();
+    bool inSession() const;
+    /* Loads a scenario on top of the present instrument of the open session
+       (its [host] section is the caller's business). 0 or kHostFailure. */
+    int applyScenario(const std::string &path);
+
+    /* What the plug-in left behind that it should have cleaned up, one line
+       each: window properties and timers of a dialog still there when the
+       dialog was destroyed, properties on other windows and local memory
+       blocks still held when the session ended (after message 6), blocks a
+       command allocated and did not free. Collected from the start of the
+       last session or isolated run. */
+    const std::vector<std::string> &leftovers() const;
+
+    /* The lines of the last run (cleared when a run or a session starts;
+       what messages 5 and 6 cause is added to the last run's). */
     const std::vector<std::string> &transcript() const;
     /* What went wrong in the last run, one line ("" when nothing did). */
     const std::string &error() const;
-    /* The commands registered in the last run. */
+    /* The commands registered in the last run or the open session. */
     const std::vector<CommandInfo> &commands() const;
 
     struct Impl;

@@ -47,6 +47,25 @@ struct RegistryBackup {
 
 typedef void(__cdecl *TvsimTraceFn)(void *, int, const char *, int);
 
+/* The simulator's tvsim_ entries that the host uses (any may be missing). */
+struct SimulatorEntries {
+    void(__cdecl *setTrace)(TvsimTraceFn, void *) = nullptr;
+    void(__cdecl *reset)(void) = nullptr;
+    int(__cdecl *loadScenario)(const char *) = nullptr;
+    int(__cdecl *setReply)(const char *, const char *) = nullptr;
+    int(__cdecl *loadMemory)(const char *) = nullptr;
+    int(__cdecl *saveMemory)(const char *) = nullptr;
+    const char *(__cdecl *lastError)(void) = nullptr;
+    std::string why(const char *fallback) const;  // lastError() or the fallback
+};
+
+/* Something the plug-in set up on a window (a property or a timer), as the
+   host saw it through the plug-in's imports. */
+struct WindowThing {
+    HWND window = nullptr;
+    std::string name;  // property name ("#N" for an atom), or "timer N"
+};
+
 struct Host::Impl {
     // ---- configuration, kept across runs ----
     std::string pluginPath;
@@ -55,6 +74,7 @@ struct Host::Impl {
     std::vector<std::pair<std::string, long>> options;
     std::string scenario;
     std::vector<std::pair<std::string, std::string>> replies;
+    std::string memoryLoad, memorySave;
     bool realTime = false;
     int actionTimeout = 5000;
     std::function<void(const std::string &)> sink;
@@ -62,12 +82,25 @@ struct Host::Impl {
     // ---- the last run ----
     std::vector<std::string> lines;
     std::string error;
-    std::vector<CommandInfo> commands;
     std::deque<HostData> data;  // handle = kHandleBase + index
+    RegistryBackup registry;
+    bool running = false;       // a command is in progress
+
+    // ---- the session (one per isolated run, or beginSession..endSession) ----
+    bool open = false;          // plug-in loaded, messages 2, 3 and 4 sent
+    bool explicitSession = false;
+    std::vector<CommandInfo> commands;
     HWND hostWindow = nullptr;
     HMODULE plugin = nullptr;
     HMODULE simulator = nullptr;
-    RegistryBackup registry;
+    SimulatorEntries sim;
+    OocpsrvEntry instanceEntry = nullptr;
+    HostWord instance = 0;
+    std::vector<std::string> scenariosLoaded;  // in this session, in order
+    std::vector<std::string> leftovers;
+    std::vector<WindowThing> properties;       // set by the plug-in, not removed
+    std::vector<WindowThing> timers;           // started by the plug-in, not killed
+    std::vector<HLOCAL> blocks;                // local memory the plug-in holds
 
     // ---- automation ----
     bool automate = false;
@@ -91,6 +124,12 @@ struct Host::Impl {
     HostWord addData(const HostData &d);
     int execute(const std::string &command, const std::vector<std::string> &args, bool automated,
                 const std::string &actionText);
+    int openSession();   // loads and starts the plug-in; on failure closes again
+    int closeSession();  // 5, 6, unload, memory image
+    int command(const std::string &name, const std::vector<std::string> &args, bool automated);
+    bool installFor(std::string &why);  // lays out the installation when options are set
+    void restoreReply(const std::string &query);
+    void forgetWindow(HWND window, const std::string &what);  // leftovers of a destroyed window
     bool fail(const std::string &message);  // records an action failure; answers false
 
     // driver.cpp

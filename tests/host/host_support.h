@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <stdio.h>
+
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,38 @@ inline std::vector<std::string> only(const std::vector<std::string> &lines, std:
 inline bool contains(const std::vector<std::string> &lines, const std::string &line)
 {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+inline std::string readFile(const char *path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void writeFile(const char *path, const std::string &text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+/* The cphost program run in-process: its exit status, and its standard error in `err`. */
+inline int runProgram(std::vector<std::string> words, std::string *err = nullptr)
+{
+    words.insert(words.begin(), "cphost");
+    std::vector<char *> argv;
+    for (std::string &w : words)
+        argv.push_back(&w[0]);
+    argv.push_back(nullptr);
+    FILE *f = tmpfile();
+    int status = cphost::cphostMain((int)words.size(), argv.data(), f);
+    rewind(f);
+    char buffer[4096];
+    size_t n = fread(buffer, 1, sizeof buffer, f);
+    fclose(f);
+    if (err)
+        err->assign(buffer, n);
+    return status;
 }
 
 #endif

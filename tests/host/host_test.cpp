@@ -41,7 +41,7 @@ TEST(HostRun, CommandStatusAndLoadFailure)
     useTestPlugin(host);
     EXPECT_EQ(host.run("TestFail", {}, ""), 1);
     EXPECT_TRUE(host.error().empty());
-    ASSERT_EQ(host.commands().size(), 5u);
+    ASSERT_EQ(host.commands().size(), 6u);
     EXPECT_EQ(host.commands()[1].argumentTypes, (std::vector<uint8_t>{1, 0, 1}));
     host.setPluginPath("no-such-plugin.dll");
     EXPECT_EQ(host.run("TestFail", {}, ""), cphost::kHostFailure);

@@ -28,9 +28,13 @@ TEST(RealPlugin, InstrumentLinesOfAQueryWithItsReply)
     host.addReply("PRTC:AIN:PIBK?", "55|49.9");
     ASSERT_EQ(host.run("TestPanel", {}, "tick 2; expect Outputs/Value: = 49.900; click Pump On; answer Yes; escape"), 0)
         << host.error();
-    EXPECT_EQ(only(host.transcript(), {">", "?", "<"}),
-              (std::vector<std::string>{"? PRTC:AIN:PIBK?", "< 55", "? PRTC:AIN:PIBK?", "< 49.9",
-                                        "> PRTC:BOUT:RPBK ON"}));
+    // Each "do" line comes before what its action causes.
+    EXPECT_EQ(host.transcript(),
+              (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do tick 2", "? PRTC:AIN:PIBK?", "< 55",
+                                        "? PRTC:AIN:PIBK?", "< 49.9", "do expect Outputs/Value: = 49.900",
+                                        "do click Pump On", "do answer Yes",
+                                        "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> Yes", "set pump 1",
+                                        "> PRTC:BOUT:RPBK ON", "do escape", "end 901 1", "set _BUTTON 1"}));
 }
 
 TEST(RealPlugin, VacuumOpensAndClosesInStateTwo)

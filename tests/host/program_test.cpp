@@ -1,11 +1,6 @@
 // The cphost program: command line, exit statuses, trace file, scripts.
 #include <gtest/gtest.h>
 
-#include <stdio.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "host_support.h"
 
 namespace {
@@ -17,28 +12,10 @@ struct Program {
 
 Program runCphost(std::vector<std::string> words)
 {
-    words.insert(words.begin(), {"cphost", "--plugin", "testplug.dll"});
-    std::vector<char *> argv;
-    for (std::string &w : words)
-        argv.push_back(&w[0]);
-    argv.push_back(nullptr);
-    FILE *err = tmpfile();
+    words.insert(words.begin(), {"--plugin", "testplug.dll"});
     Program p;
-    p.status = cphost::cphostMain((int)words.size(), argv.data(), err);
-    rewind(err);
-    char buffer[2048];
-    size_t n = fread(buffer, 1, sizeof buffer, err);
-    fclose(err);
-    p.err.assign(buffer, n);
+    p.status = runProgram(words, &p.err);
     return p;
-}
-
-std::string readFile(const char *path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 }  // namespace
@@ -91,9 +68,13 @@ TEST(Program, ScriptRunsLineByLineWithLineOptions)
     Program p = runCphost({"--trace", "program_trace.txt", "--script", "program_script.txt"});
     EXPECT_EQ(p.status, 1) << p.err;  // the first nonzero command status; later lines still run
     EXPECT_EQ(readFile("program_trace.txt"),
-              "status 0 \"arg1 two words\"\nstatus 1 \"arg2 5\"\nstatus 0 \"arg3 absent\"\n"
-              "dialog 901 \"Test Panel\"\ndo click Help\nhelp 901\ndo escape\nend 901 1\nset _BUTTON 1\n"
-              "status 0 \"arg1 only\"\nstatus 1 \"arg2 absent\"\nstatus 0 \"arg3 absent\"\n");
+              "line 3 begin TestArgs \"two words\" 5\n"
+              "status 0 \"arg1 two words\"\nstatus 1 \"arg2 5\"\nstatus 0 \"arg3 absent\"\nline 3 end 0\n"
+              "line 4 begin --do \"click Help; escape\" TestPanel\n"
+              "dialog 901 \"Test Panel\"\ndo click Help\nhelp 901\ndo escape\nend 901 1\nset _BUTTON 1\nline 4 end 0\n"
+              "line 5 begin TestFail\nline 5 end 1\n"
+              "line 6 begin TestArgs only\n"
+              "status 0 \"arg1 only\"\nstatus 1 \"arg2 absent\"\nstatus 0 \"arg3 absent\"\nline 6 end 0\n");
     {
         std::ofstream s("program_script.txt", std::ios::binary);
         s << "TestArgs a 1\nTestArgs a b\nTestFail\n";

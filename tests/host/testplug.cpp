@@ -5,6 +5,10 @@
  * repeated label, a check box that asks a question, an edit field that
  * reports its text when it loses the focus, a polling timer, a hidden value,
  * a sub-panel (902); and commands that exercise the host services.
+ *
+ * With the host variable "leak" at 1 it is untidy on purpose: the panel
+ * keeps its property and timer and the command a memory block, and the
+ * instance block outlives message 6.
  */
 #include <windows.h>
 #include <stdio.h>
@@ -17,6 +21,7 @@ static HINSTANCE s_module;
 static HostCallback s_callback;
 static HostWord s_context;
 static int s_polls;
+static HLOCAL s_instance;
 
 static uint32_t host(uint32_t code, HostWord a, HostWord b)
 {
@@ -130,6 +135,7 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         }
         SetTimer(dialog, 1, 2000, nullptr);
+        SetPropA(dialog, "testPanel", (HANDLE)1);
         SetFocus(GetDlgItem(dialog, 8));
         return FALSE;
     }
@@ -177,11 +183,16 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             host(HOSTSVC_SHOW_HELP, 0, (901u << 16) | 1u);
             return TRUE;
         case 8:
-        case IDCANCEL:
+        case IDCANCEL: {
             SetFocus(GetDlgItem(dialog, 8));
-            KillTimer(dialog, 1);
+            double leak = 0;
+            if (!getVariable("leak", &leak) || leak != 1) {
+                KillTimer(dialog, 1);
+                RemovePropA(dialog, "testPanel");
+            }
             EndDialog(dialog, 1);
             return TRUE;
+        }
         }
         return FALSE;
     }
@@ -191,6 +202,9 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 static uint16_t __cdecl panelCommand(HostWord, HostWord)
 {
     s_polls = 0;
+    double leak = 0;
+    if (getVariable("leak", &leak) && leak == 1)
+        LocalAlloc(LMEM_MOVEABLE, 16);
     INT_PTR result = DialogBoxParamA(s_module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0);
     setVariable("_BUTTON", (double)result);
     return 0;
@@ -271,6 +285,21 @@ static uint16_t __cdecl optionCommand(HostWord, HostWord)
 
 static uint16_t __cdecl failCommand(HostWord, HostWord) { return 1; }
 
+/* Sends its text to the instrument: as a query when it holds a '?'. */
+static uint16_t __cdecl sendCommand(HostWord list, HostWord)
+{
+    HostWord *handles = (HostWord *)resolve(list);
+    const char *text = handles && handles[0] ? (const char *)resolve(handles[0]) : nullptr;
+    if (!text)
+        return 1;
+    char reply[256];
+    if (strchr(text, '?'))
+        instrumentQuery(text, reply);
+    else
+        instrumentWrite(text);
+    return 0;
+}
+
 struct Command {
     const char *name;
     CommandProcedure proc;
@@ -284,6 +313,7 @@ static const Command s_commands[] = {
     {"TestFormat", formatCommand, 0, {0}},
     {"TestOption", optionCommand, 0, {0}},
     {"TestFail", failCommand, 0, {0}},
+    {"TestSend", sendCommand, 1, {HOSTARG_TEXT}},
 };
 
 extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord);
@@ -297,6 +327,7 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
         s_context = c->context;
         c->entry = (HostWord)&OOCPSRV;
         c->handle = 0x77;
+        s_instance = LocalAlloc(LMEM_MOVEABLE, 32);
         HMODULE kt = LoadLibraryA("KTCUSTOM.dll");
         typedef BOOL(WINAPI * InitFn)(void);
         InitFn init = kt ? (InitFn)(void *)GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
@@ -323,8 +354,13 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
     }
     case CPMSG_END:
     case CPMSG_RELEASE:
-        if (message == CPMSG_RELEASE)
+        if (message == CPMSG_RELEASE) {
+            double leak = 0;
+            if (!getVariable("leak", &leak) || leak != 1)
+                LocalFree(s_instance);
+            s_instance = nullptr;
             s_callback = nullptr;
+        }
         return 0;
     default:
         return 1;
