@@ -265,8 +265,11 @@ INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT
         int code = HIWORD(wParam);
         if (code == EN_KILLFOCUS) {
             for (size_t i = 0; i < desc.fieldCount; ++i)
-                if (desc.fields[i].id == id)
+                if (desc.fields[i].id == id) {
                     ValidateParamField(handle, dialog, id, desc.fields[i].paramId);
+                    if (desc.validated != NULL)
+                        desc.validated(handle, dialog, id);
+                }
             return TRUE;
         }
         switch (id) {

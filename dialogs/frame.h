@@ -105,6 +105,8 @@ struct SystemParametersDesc {
     size_t fieldCount;
     void (*load)(PluginHandle handle, HWND dialog);     /* read and show every parameter */
     void (*update)(PluginHandle handle, HWND dialog);   /* send every parameter */
+    /* After a field was validated on leaving it (NULL: nothing more to do). */
+    void (*validated)(PluginHandle handle, HWND dialog, int id);
 };
 
 INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT message, WPARAM wParam,

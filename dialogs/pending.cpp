@@ -30,8 +30,6 @@ INT_PTR PendingDialog(HWND dialog, UINT message, WPARAM wParam)
         return PendingDialog(dialog, message, wParam);                            \
     }
 
-PENDING_DIALOG(KtDlg226Proc)
-PENDING_DIALOG(KtDlg258Proc)
 PENDING_DIALOG(KtDlg261Proc)
 PENDING_DIALOG(KtDlg263Proc)
 PENDING_DIALOG(KtDlg266Proc)

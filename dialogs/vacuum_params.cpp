@@ -149,7 +149,7 @@ void Update(PluginHandle handle, HWND dialog)
 }
 
 const SystemParametersDesc kVacuumParameters = {
-    IDD_VACUUM_PARAM, kFields, COUNT_OF(kFields), Load, Update,
+    IDD_VACUUM_PARAM, kFields, COUNT_OF(kFields), Load, Update, NULL,
 };
 
 } // namespace

@@ -41,9 +41,12 @@ BOOL HostFlagSet(PluginHandle handle, UINT nameId)
     return HostNumberToInt(value) == 1;
 }
 
-int OptionValue(PluginHandle handle, const char *optionName)
+namespace {
+
+/* <Path of the installation>\icpexe\icpgen.ist; just "\icpexe\icpgen.ist"
+   when the registry has no installation path. */
+void OptionFilePath(char (&path)[260 + sizeof kOptionFile])
 {
-    char path[260 + sizeof kOptionFile];
     path[0] = '\0';
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
@@ -56,11 +59,26 @@ int OptionValue(PluginHandle handle, const char *optionName)
         RegCloseKey(key);
     }
     strcat(path, kOptionFile);
+}
+
+} // namespace
+
+int OptionValue(PluginHandle handle, const char *optionName)
+{
+    char path[260 + sizeof kOptionFile];
+    OptionFilePath(path);
 
     double value = 0.0;
     if (HostGetVariable(handle, optionName, &value) == 0)
         return HostNumberToInt(value) > 0 ? 1 : 0;
     return static_cast<int>(GetPrivateProfileIntA(kOptionSection, optionName, 0, path));
+}
+
+int OptionFileValue(const char *section, const char *optionName)
+{
+    char path[260 + sizeof kOptionFile];
+    OptionFilePath(path);
+    return static_cast<int>(GetPrivateProfileIntA(section, optionName, 0, path));
 }
 
 int HostVariableIsOne(PluginHandle handle, const char *name)

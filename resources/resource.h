@@ -141,6 +141,174 @@
 #define IDC_VAC_TPSD_L       22572
 #define IDC_VAC_TPSD         22573
 
+/* ---- 226 / 314 Plasma RF Maintenance: controls of both templates ---- */
+#define IDC_RF_OUTPUTS         22600 /* group "Outputs" */
+#define IDC_RF_UTILITIES       22601 /* group "Utilities" */
+#define IDC_RF_SEQUENCE        22602 /* group "Sequence" */
+#define IDC_RF_INPUTS          22603 /* group "Inputs" */
+#define IDC_RF_ERRORS          22604 /* group "Error Inputs" */
+#define IDC_RF_SYSGROUP        22605 /* group "System Parameters" */
+#define IDC_RF_SRRM            22606
+#define IDC_RF_RFFAN           22607
+#define IDC_RF_S24             22608
+#define IDC_RF_RFOSC           22609
+#define IDC_RF_IGNT            22610
+#define IDC_RF_SVAG            22611
+#define IDC_RF_SVOP            22612
+#define IDC_RF_SVW             22613
+#define IDC_RF_XYZ_INIT        22614
+#define IDC_RF_PLASMA_ON       22615
+#define IDC_RF_PLASMA_OFF      22616
+#define IDC_RF_SYSPARAM        22617
+/* Output fields: caption, field and unit of each. */
+#define IDC_RF_PF_L            22620
+#define IDC_RF_PF              22621
+#define IDC_RF_PF_U            22622
+#define IDC_RF_PRLMT_L         22623
+#define IDC_RF_PRLMT           22624
+#define IDC_RF_PRLMT_U         22625
+#define IDC_RF_SRPS_L          22626
+#define IDC_RF_SRPS            22627
+#define IDC_RF_SRPS_U          22628
+#define IDC_RF_SHPS_L          22629
+#define IDC_RF_SHPS            22630
+#define IDC_RF_SHPS_U          22631
+#define IDC_RF_PLGS_L          22632
+#define IDC_RF_PLGS            22633
+#define IDC_RF_PLGS_U          22634
+#define IDC_RF_AXGS_L          22635
+#define IDC_RF_AXGS            22636
+#define IDC_RF_AXGS_U          22637
+#define IDC_RF_CRGS_L          22638
+#define IDC_RF_CRGS            22639
+#define IDC_RF_CRGS_U          22640
+#define IDC_RF_MUGS_L          22641
+#define IDC_RF_MUGS            22642
+#define IDC_RF_MUGS_U          22643
+#define IDC_RF_OPGS_L          22644
+#define IDC_RF_OPGS            22645
+#define IDC_RF_OPGS_U          22646
+#define IDC_RF_PUMP1_L         22647
+#define IDC_RF_PUMP1           22648
+#define IDC_RF_PUMP1_U         22649
+#define IDC_RF_PUMP2_L         22650
+#define IDC_RF_PUMP2           22651
+#define IDC_RF_PUMP2_U         22652
+/* Input displays, one per reading (a reading both generators give keeps its id). */
+#define IDC_RF_IN_PSRAW        22660
+#define IDC_RF_IN_RFVDER       22661
+#define IDC_RF_IN_RFIDER       22662
+#define IDC_RF_IN_RFTMPE       22663
+#define IDC_RF_IN_UNBLER       22664
+#define IDC_RF_IN_DCNCER       22665
+#define IDC_RF_IN_RFLVER       22666
+#define IDC_RF_IN_RFFANER      22667
+#define IDC_RF_IN_MNBFAN       22668
+#define IDC_RF_IN_SRLMTA       22669
+#define IDC_RF_IN_SRLMTB       22670
+#define IDC_RF_IN_SHLMTA       22671
+#define IDC_RF_IN_SHLMTB       22672
+#define IDC_RF_IN_PSON         22673
+#define IDC_RF_IN_PF           22674
+#define IDC_RF_IN_PR           22675
+#define IDC_RF_IN_SRPS         22676
+#define IDC_RF_IN_SHPS         22677
+#define IDC_RF_IN_ID1          22678
+#define IDC_RF_IN_ID2          22679
+#define IDC_RF_IN_ID3          22680
+#define IDC_RF_IN_ID4          22681
+#define IDC_RF_IN_TTA          22682
+#define IDC_RF_IN_TTB          22683
+#define IDC_RF_IN_VDA          22684
+#define IDC_RF_IN_VDB          22685
+#define IDC_RF_IN_IDD          22686
+#define IDC_RF_IN_RFV12        22687
+#define IDC_RF_IN_RFBI         22688
+#define IDC_RF_IN_RFBIAS       22689
+#define IDC_RF_IN_IGNT         22690
+#define IDC_RF_IN_CHK12V       22691
+#define IDC_RF_IN_CHKP5        22692
+#define IDC_RF_IN_CHKPH        22693
+
+/* ---- 258 Plasma Ignition System Parameters ---- */
+/* Edit fields, named by row and phase (1 Purge, 2 Pre-Ignition, 3 Ramp, 4 At Ignition, 5 Post). */
+#define IDC_IGN_PLGS1          25800
+#define IDC_IGN_PLGS2          25801
+#define IDC_IGN_PLGS5          25802
+#define IDC_IGN_AXGS1          25803
+#define IDC_IGN_AXGS2          25804
+#define IDC_IGN_AXGS5          25805
+#define IDC_IGN_CRGS1          25806
+#define IDC_IGN_CRGS2          25807
+#define IDC_IGN_CRGSORGN2      25808
+#define IDC_IGN_MUGS1          25809
+#define IDC_IGN_MUGS2          25810
+#define IDC_IGN_OPGS1          25811
+#define IDC_IGN_OPGS2          25812
+#define IDC_IGN_SRPS1          25813
+#define IDC_IGN_SHPS1          25814
+#define IDC_IGN_SHPS5          25815
+#define IDC_IGN_PF2            25816
+#define IDC_IGN_PF3            25817
+#define IDC_IGN_PF4            25818
+#define IDC_IGN_PF5            25819
+#define IDC_IGN_PFORGN5        25820
+#define IDC_IGN_PRLMT2         25821
+#define IDC_IGN_PRLMT5         25822
+#define IDC_IGN_PR2            25823
+#define IDC_IGN_TIME1          25824
+#define IDC_IGN_TIME2          25825
+#define IDC_IGN_TIME4          25826
+#define IDC_IGN_XPOS4          25827
+#define IDC_IGN_SRPS_TOUT      25828
+#define IDC_IGN_SRPS_TOL       25829
+#define IDC_IGN_SHPS_TOUT      25830
+#define IDC_IGN_SHPS_TOL       25831
+/* Mirrors: static cells repeating another field of their row (or of the row above). */
+#define IDC_IGN_PLGS3_M        25840
+#define IDC_IGN_PLGS4_M        25841
+#define IDC_IGN_AXGS3_M        25842
+#define IDC_IGN_AXGS4_M        25843
+#define IDC_IGN_CRGS3_M        25844
+#define IDC_IGN_CRGS4_M        25845
+#define IDC_IGN_CRGSORGN1_M    25846
+#define IDC_IGN_CRGSORGN3_M    25847
+#define IDC_IGN_CRGSORGN4_M    25848
+#define IDC_IGN_MUGS3_M        25849
+#define IDC_IGN_MUGS4_M        25850
+#define IDC_IGN_OPGS3_M        25851
+#define IDC_IGN_OPGS4_M        25852
+#define IDC_IGN_SHPS2_M        25853
+#define IDC_IGN_SHPS3_M        25854
+#define IDC_IGN_SHPS4_M        25855
+#define IDC_IGN_PFORGN2_M      25856
+#define IDC_IGN_PFORGN3_M      25857
+#define IDC_IGN_PFORGN4_M      25858
+#define IDC_IGN_PRLMT3_M       25859
+#define IDC_IGN_PRLMT4_M       25860
+/* "NA" and "Tune" cells. */
+#define IDC_IGN_CRGS5_TUNE     25870
+#define IDC_IGN_CRGSORGN5_TUNE 25871
+#define IDC_IGN_MUGS5_TUNE     25872
+#define IDC_IGN_OPGS5_TUNE     25873
+#define IDC_IGN_SRPS2_NA       25874
+#define IDC_IGN_SRPS3_NA       25875
+#define IDC_IGN_SRPS4_NA       25876
+#define IDC_IGN_SRPS5_NA       25877
+#define IDC_IGN_PF1_NA         25878
+#define IDC_IGN_PFORGN1_NA     25879
+#define IDC_IGN_PRLMT1_NA      25880
+#define IDC_IGN_PR1_NA         25881
+#define IDC_IGN_PR3_NA         25882
+#define IDC_IGN_PR4_NA         25883
+#define IDC_IGN_PR5_NA         25884
+#define IDC_IGN_TIME3_NA       25885
+#define IDC_IGN_TIME5_NA       25886
+#define IDC_IGN_XPOS1_NA       25887
+#define IDC_IGN_XPOS2_NA       25888
+#define IDC_IGN_XPOS3_NA       25889
+#define IDC_IGN_XPOS5_TUNE     25890
+
 /* ---- 259 Vacuum System Parameters ---- */
 #define IDC_VSP_NORMAL       25900 /* "[Normal]" */
 #define IDC_VSP_RCELL        25901 /* "[Reaction Cell]" */
@@ -253,5 +421,18 @@
 #define IDC_HSG_TMP3_WARN    27432
 #define IDC_HSG_TMP3_ERROR   27433
 #define IDC_HSG_LIM3_U       27434
+
+/* ---- 314 Plasma RF Maintenance: the new generator's own displays ---- */
+#define IDC_RF_IN_RFFBER       31400
+#define IDC_RF_IN_PRER         31401
+#define IDC_RF_IN_RF48VER      31402
+#define IDC_RF_IN_VLOW         31403
+#define IDC_RF_IN_VD           31404
+#define IDC_RF_IN_RF48V        31405
+#define IDC_RF_IN_RFDV         31406
+#define IDC_RF_IN_RFTH         31407
+#define IDC_RF_IN_RFTHS        31408
+#define IDC_RF_IN_RFDVS        31409
+#define IDC_RF_IN_UNBL         31410
 
 #endif

@@ -172,6 +172,9 @@ private:
     void Finish(Sequence &seq);
     bool PlasmaLit() const { return plasma_.code == 3; }
     double ForwardPower() const;
+    bool GeneratorSupplied() const;  // sim_plasma.cpp: the +48 V supply is on, or the ignition holds it
+    void StartIgnition();            // sim_plasma.cpp
+    void StopPlasma();               // sim_plasma.cpp
     double GasFlow(const char *setpoint) const;
     double TurboCurrent(int pump, double level, double accelerating) const;
 

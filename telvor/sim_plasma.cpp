@@ -49,9 +49,9 @@ const SetpointRow kSetpoints[] = {
 
 // Error bits of the generator: 0 unless a scenario sets them.
 const char *const kQuietBits[] = {
-    "PRTC:BIN:RFVDER", "PRTC:BIN:RFIDER", "PRTC:BIN:RFTMPE", "PRTC:BIN:UNBLER", "PRTC:BIN:DCNCER",
-    "PRTC:BIN:RFLVER", "PRTC:BIN:RFFBER", "PRTC:BIN:RFFANER", "PRTC:BIN:MNBFAN", "PRTC:BIN:PRER",
-    "PRTC:BIN:RF48VER", "PRTC:BIN:RFPSNC", "PRTC:BIN:VLOW",   "PRTC:BIN:RFER",
+    "PRTC:BIN:RFIDER", "PRTC:BIN:RFTMPE", "PRTC:BIN:UNBLER", "PRTC:BIN:DCNCER",  "PRTC:BIN:RFLVER",
+    "PRTC:BIN:RFFBER", "PRTC:BIN:RFFANER", "PRTC:BIN:MNBFAN", "PRTC:BIN:PRER", "PRTC:BIN:RF48VER",
+    "PRTC:BIN:RFPSNC", "PRTC:BIN:RFER",
 };
 
 // Readings that stay at their level.
@@ -64,7 +64,37 @@ const InputRow kSteady[] = {
 
 const char *const kFlowSetpoint[4] = {"PRTC:AOUT:PLGS", "PRTC:AOUT:AXGS", "PRTC:AOUT:CRGS", "PRTC:AOUT:MUGS"};
 
+// The generator's enables, which the ignition takes over from the panel.
+const char *const kGeneratorDrive[] = {"PRTC:BOUT:RFOSC", "PRTC:BOUT:RFON"};
+
 }  // namespace
+
+// The ignition holds what it needs itself: the +48 V supply, the generator's
+// fan, the argon valve and the coil's cooling water.
+void Model::StartIgnition()
+{
+    plasma_ = Sequence{1, 0, now_};
+    Switch("PRTC:BOUT:S24ON", true);
+    Switch("PRTC:BOUT:RFFAN", true);
+    Switch("PRTC:BOUT:SVAG", true);
+    Switch("PRTC:BOUT:SVW", true);
+    SetOutput("PRTC:AOUT:PLGS", StoredField("SYS:IGNT:PLGS", 1));
+    SetOutput("PRTC:AOUT:AXGS", StoredField("SYS:IGNT:AXGS", 1));
+    SetOutput("PRTC:AOUT:CRGS", StoredField("SYS:IGNT:CRGS", 1));
+    SetOutput("PRTC:AOUT:MUGS", StoredField("SYS:IGNT:MUGS", 1));
+    SetOutput("PRTC:AOUT:SRPS", StoredField("SYS:IGNT:SRPS", 1));
+    SetOutput("PRTC:AOUT:SHPS", StoredField("SYS:IGNT:SHPS", 1));
+}
+
+// No plasma: the generator stops, the igniter is off, no gas flows.
+void Model::StopPlasma()
+{
+    for (const char *drive : kGeneratorDrive)
+        Switch(drive, false);
+    Switch("PRTC:BOUT:IGNT", false);
+    for (const char *flow : kFlowSetpoint)
+        SetOutput(flow, 0.0);
+}
 
 void Model::BuildPlasma()
 {
@@ -74,6 +104,17 @@ void Model::BuildPlasma()
     AddRows(kSteady, sizeof kSteady / sizeof kSteady[0]);
     for (const char *bit : kQuietBits)
         AddInput(bit, "%.0f", 0);
+    // Ignition phases end after two status polls or after their time, so a
+    // panel polling every four seconds sees the plasma lit within two polls.
+    plasmaPurge_ = {2, 3000};
+    plasmaIgnite_ = {2, 2000};
+
+    // Without its +48 V supply the generator's drain voltage collapses: the
+    // supply reads low at once, and oscillating on it is a drain-voltage error.
+    AddInput("PRTC:BIN:VLOW", "%.0f", 0,
+             [](const Model &m, double l) { return m.GeneratorSupplied() ? l : 1.0; });
+    AddInput("PRTC:BIN:RFVDER", "%.0f", 0,
+             [](const Model &m, double l) { return m.On("PRTC:BOUT:RFOSC") && !m.GeneratorSupplied() ? 1.0 : l; });
 
     AddInput("PRTC:BIN:PSRAW", "%.0f", 0, [](const Model &m, double l) { return m.plasma_.code >= 2 ? 1.0 : l; });
     AddInput("PRTC:BIN:PSON", "%.0f", 0, [](const Model &m, double l) { return m.PlasmaLit() ? 1.0 : l; });
@@ -99,11 +140,11 @@ void Model::BuildPlasma()
     AddInput("PRTC:AIN:ID4", "%.2f", 0.02, [](const Model &m, double l) { return l + m.ForwardPower() / 181.0; });
     AddInput("PRTC:AIN:TTA", "%.3f", 31.250, [](const Model &m, double l) { return l + m.ForwardPower() * 0.009; });
     AddInput("PRTC:AIN:TTB", "%.3f", 30.875, [](const Model &m, double l) { return l + m.ForwardPower() * 0.0088; });
-    AddInput("PRTC:AIN:VDA", "%.1f", 47.8, [](const Model &m, double l) { return m.On("PRTC:BOUT:S24ON") ? l : 0.3; });
-    AddInput("PRTC:AIN:VDB", "%.1f", 47.6, [](const Model &m, double l) { return m.On("PRTC:BOUT:S24ON") ? l : 0.3; });
-    AddInput("PRTC:AIN:VD", "%.2f", 47.85, [](const Model &m, double l) { return m.On("PRTC:BOUT:S24ON") ? l : 0.3; });
+    AddInput("PRTC:AIN:VDA", "%.1f", 47.8, [](const Model &m, double l) { return m.GeneratorSupplied() ? l : 0.3; });
+    AddInput("PRTC:AIN:VDB", "%.1f", 47.6, [](const Model &m, double l) { return m.GeneratorSupplied() ? l : 0.3; });
+    AddInput("PRTC:AIN:VD", "%.2f", 47.85, [](const Model &m, double l) { return m.GeneratorSupplied() ? l : 0.3; });
     AddInput("PRTC:AIN:RF48V", "%.2f", 48.05,
-             [](const Model &m, double l) { return m.On("PRTC:BOUT:S24ON") ? l : 0.31; });
+             [](const Model &m, double l) { return m.GeneratorSupplied() ? l : 0.31; });
     AddInput("PRTC:AIN:IDD", "%.3f", 0.120, [](const Model &m, double l) {
         return m.On("PRTC:BOUT:RFOSC") || m.ForwardPower() > 0 ? 0.850 : l;
     });
@@ -140,26 +181,24 @@ void Model::BuildPlasma()
     AddCustom("PLSM:IGNT", nullptr, [](Model &m, const std::string &args) {
         if (!args.empty())
             return Outcome::Malformed;
-        if (m.plasma_.code == 0) {
-            m.plasma_ = Sequence{1, 0, m.now_};
-            m.Switch("PRTC:BOUT:SVAG", true);
-            m.SetOutput("PRTC:AOUT:PLGS", m.StoredField("SYS:IGNT:PLGS", 1));
-            m.SetOutput("PRTC:AOUT:AXGS", m.StoredField("SYS:IGNT:AXGS", 1));
-            m.SetOutput("PRTC:AOUT:CRGS", m.StoredField("SYS:IGNT:CRGS", 1));
-            m.SetOutput("PRTC:AOUT:MUGS", m.StoredField("SYS:IGNT:MUGS", 1));
-            m.SetOutput("PRTC:AOUT:SRPS", m.StoredField("SYS:IGNT:SRPS", 1));
-            m.SetOutput("PRTC:AOUT:SHPS", m.StoredField("SYS:IGNT:SHPS", 1));
-        }
+        if (m.plasma_.code == 0)
+            m.StartIgnition();
         return Outcome::Ok;
     });
     AddCustom("PLSM:EXTN", nullptr, [](Model &m, const std::string &args) {
         if (!args.empty())
             return Outcome::Malformed;
         m.plasma_ = Sequence{0, 0, m.now_};
-        for (const char *flow : kFlowSetpoint)
-            m.SetOutput(flow, 0.0);
+        m.StopPlasma();
         return Outcome::Ok;
     });
+}
+
+// While the ignition runs or the plasma burns, the instrument keeps the
+// generator supplied whatever the panel's switches say.
+bool Model::GeneratorSupplied() const
+{
+    return On("PRTC:BOUT:S24ON") || plasma_.code >= 2;
 }
 
 double Model::ForwardPower() const
@@ -182,13 +221,19 @@ int Model::FinishPlasma(int code)
         SetOutput("PRTC:AOUT:AXGS", StoredField("SYS:IGNT:AXGS", 2));
         SetOutput("PRTC:AOUT:CRGS", StoredField("SYS:IGNT:CRGS", 2));
         SetOutput("PRTC:AOUT:MUGS", StoredField("SYS:IGNT:MUGS", 2));
+        for (const char *drive : kGeneratorDrive)
+            Switch(drive, true);
+        Switch("PRTC:BOUT:IGNT", true);
         return 2;
     }
     if (plasmaFails_) {
-        for (const char *flow : kFlowSetpoint)
-            SetOutput(flow, 0.0);
+        StopPlasma();
         return 0;
     }
+    for (const char *drive : kGeneratorDrive)
+        Switch(drive, true);
+    Switch("PRTC:BOUT:IGNT", false);
+    Switch("PRTC:BOUT:S24ON", true);
     Switch("PRTC:BOUT:SVAG", true);
     SetOutput("PRTC:AOUT:PLGS", StoredField("SYS:IGNT:PLGS", 3));
     SetOutput("PRTC:AOUT:AXGS", StoredField("SYS:IGNT:AXGS", 3));

@@ -52,6 +52,7 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
     // Each panel adds its command here when it is built.
     const char *const commands[] = {
         "MaintVacuum",
+        "MaintRF",
         "MaintPeriPump",
         "MaintHousing",
     };

@@ -113,6 +113,7 @@ TEST_F(SimTest, ScenarioSectionsApplyInOrder)
                     "[sequences]\n"
                     "plasma_purge_polls = 1\n"
                     "plasma_ignite_polls = 0\n"
+                    "plasma_ignite_ms = 0\n"
                     "[faults]\n"
                     "f1 = nolf PRTC:AIN:TMP3?\n"
                     "[host]\n"

@@ -1,0 +1,294 @@
+// The plasma RF panel (226 classic generator, 314 new generator) and its
+// ignition recipe (258), end to end against the simulated instrument.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "panel_support.h"
+
+namespace {
+
+using namespace panels;
+
+const Lines kClassicPoll = {
+    "PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?", "PRTC:BIN:UNBLER?;DCNCER?;RFLVER?",
+    "PRTC:BIN:RFFANER?;MNBFAN?;SRLMTA?",       "PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?",
+    "PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?",  "PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?",
+    "PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?",      "PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?",
+};
+const Lines kNewPoll = {
+    "PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?", "PRTC:BIN:UNBLER?;DCNCER?;RFFBER?",
+    "PRTC:BIN:RFFANER?;MNBFAN?;SRLMTA?",       "PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?",
+    "PRTC:BIN:PRER?;RF48VER?;RFPSNC?;VLOW?",   "PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?",
+    "PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", "PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?",
+    "PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?",    "PRTC:AIN:RFDVS?;UNBL?",
+};
+
+// What every reset writes: RF and igniter off, the fields at their defaults
+// with the capacitors held where they were read, valves and supplies off.
+Lines Reset(bool optionalGas, bool samplePump, const std::string &series = "1.850",
+            const std::string &shunt = "2.120")
+{
+    Lines w = {"PRTC:BOUT:RFOSC OFF", "PRTC:BOUT:RFON OFF",   "PRTC:BOUT:IGNT OFF",
+               "PRTC:AOUT:PF 0",      "PRTC:AOUT:PRLMT 0",    "PRTC:AOUT:PLGS 0.00",
+               "PRTC:AOUT:AXGS 0.000", "PRTC:AOUT:CRGS 0.000", "PRTC:AOUT:MUGS 0.000"};
+    if (optionalGas)
+        w.push_back("FRCD:AOUT:OPGS 0.00");
+    w.push_back("PRTC:AOUT:SRPS " + series);
+    w.push_back("PRTC:AOUT:SHPS " + shunt);
+    w.push_back("FRCD:PER:PUMP1 0.00");
+    if (samplePump)
+        w.push_back("FRCD:PER:PUMP2 0.00");
+    w.push_back("PRTC:BOUT:SVAG OFF");
+    if (optionalGas)
+        w.push_back("FRCD:BOUT:SVOP OFF");
+    for (const char *c : {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:S24ON OFF", "PRTC:BOUT:RFFAN OFF", "PRTC:BOUT:SRRM OFF"})
+        w.push_back(c);
+    return w;
+}
+
+bool NothingUnknown(const cphost::Host &host)
+{
+    for (const std::string &line : host.transcript())
+        if (line.rfind("# unknown", 0) == 0)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+// State 1 and 0 reset at open and at close (options from the host variable
+// or the option file, the host variable winning); state 2 only monitors.
+TEST(PlasmaRf, OpeningAndClosingByStateAndOptions)
+{
+    struct Case {
+        double state;
+        std::vector<std::pair<std::string, double>> variables;
+        std::vector<std::pair<std::string, long>> options;
+        std::string actions;
+        Lines writes;
+    };
+    const Case cases[] = {
+        {1, {}, {},
+         "expect Outputs/Forward Power: disabled; expect Outputs/Forward Power: = 0; expect Optional Gas: disabled; "
+         "expect Open Optional Gas Valve disabled; expect Sample Pump: disabled; expect Plasma Off disabled; "
+         "expect Inputs/Series C Pos: = 1.850; escape",
+         Twice(Reset(false, false))},
+        {0, {{"OPT_OPGS", 1}}, {{"OPT_PMP2", 1}},
+         "expect Optional Gas: enabled; expect Sample Pump: enabled; expect Open Optional Gas Valve enabled; "
+         "expect Outputs/Forward Power: disabled; escape",
+         Twice(Reset(true, true))},
+        {1, {{"OPT_PMP2", 0}}, {{"OPT_OPGS", 1}, {"OPT_PMP2", 1}},
+         "expect Optional Gas: enabled; expect Sample Pump: disabled; escape", Twice(Reset(true, false))},
+        {2, {{"OPT_OPGS", 1}}, {},
+         "expect Enter disabled; expect Plasma On disabled; expect Plasma Off disabled; expect Open Ar Gas Valve "
+         "disabled; expect RF Oscilation On disabled; expect Nebulizer Pump: disabled; expect Optional Gas: disabled; "
+         "expect System Parameters... enabled; expect Inputs/Shunt C Pos: = 2.120; escape",
+         {"TUNE:HSET 1"}},
+    };
+    for (const Case &c : cases) {
+        cphost::Host host;
+        host.setVariable("fakestatus", c.state);
+        for (const auto &v : c.variables)
+            host.setVariable(v.first, v.second);
+        for (const auto &o : c.options)
+            host.setOption(o.first, o.second);
+        ASSERT_EQ(host.run("MaintRF", {}, c.actions), 0) << "state " << c.state << ": " << host.error();
+        EXPECT_EQ(Writes(host), c.writes) << "state " << c.state;
+        // One poll at open; the sequence status only where the panel operates.
+        Lines polls = c.state == 2 ? kClassicPoll : Concat({kClassicPoll, {"PLSM:STAT?"}});
+        EXPECT_EQ(Queries(host), polls) << "state " << c.state;
+    }
+
+    // The capacitors are held as displayed, then validated like a typed value.
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.addReply("PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", "0;0;1.2345;4.5;0;0");
+    ASSERT_EQ(host.run("MaintRF", {}, "expect Outputs/Shunt C Pos: = 4.096; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), Twice(Reset(false, false, "1.234", "4.096")));
+}
+
+// Both generators' query sets in order, their formats, the on/off rounding,
+// and "Voltage too Low:" shown only behind a supply or drain-voltage error.
+TEST(PlasmaRf, ClassicAndNewGeneratorQuerySets)
+{
+    cphost::Host classic;
+    classic.setVariable("fakestatus", 1);
+    classic.addReply("PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?", "0.1234;12.346;1.2345;-1.5");
+    classic.addReply("PRTC:BIN:UNBLER?;DCNCER?;RFLVER?", "0.95;0.85;1");
+    ASSERT_EQ(classic.run("MaintRF", {},
+                          "expect Driver Curr.: = 0.123; expect Inputs/RF Driver +12V: = 12.35; "
+                          "expect Bias (EEPROM): = -1.500; expect Unbalance: = 1; expect Directional Coupler: = 0; "
+                          "expect Error Inputs/RF Driver +12V: = 1; expect Phase Detector: = 3; tick; click Help; "
+                          "escape"),
+              0)
+        << classic.error();
+    EXPECT_TRUE(Has(classic, "dialog 226 \"Plasma RF Maintenance\""));
+    EXPECT_TRUE(Has(classic, "help 226"));
+    EXPECT_EQ(Queries(classic), Twice(Concat({kClassicPoll, {"PLSM:STAT?"}})));
+    EXPECT_TRUE(NothingUnknown(classic));
+
+    cphost::Host fresh;
+    fresh.setVariable("fakestatus", 1);
+    fresh.setVariable("OPT_New_RF", 1);
+    fresh.addReply("PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?", "0;0;0;0|0;1.2;0;0|0;0.95;0;0");
+    fresh.addReply("PRTC:BIN:PRER?;RF48VER?;RFPSNC?;VLOW?", "0;0.95;1;1|0;0;1;1|0;1;0;0.95");
+    fresh.addReply("PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", "0.1234;11.951;0.5126;0.5");
+    ASSERT_EQ(fresh.run("MaintRF", {},
+                        "expect Voltage too Low: = ---; expect Error Inputs/RF PS +48V: = 1; "
+                        "expect Driver Curr.: = 0.12; expect Driver Volt.: = 11.95; expect PWM Threshold: = 0.513; "
+                        "expect Inputs/RF PS +48V: = 48.05; expect Drain Volt.(max): = 47.85; "
+                        "expect Driver Volt. Set: = 12.00; expect Unbalance Curr.: = 0.012; "
+                        "tick; expect Voltage too Low: = 1; expect Drain Voltage: = 1; "
+                        "expect Inputs/RF PS +48V: = 0.31; expect Drain Volt.(max): = 0.30; "
+                        "tick; expect Voltage too Low: = 1; click Help; escape"),
+              0)
+        << fresh.error();
+    EXPECT_TRUE(Has(fresh, "dialog 314 \"Plasma RF Maintenance\""));
+    EXPECT_TRUE(Has(fresh, "help 314"));
+    EXPECT_EQ(Queries(fresh), Concat({kNewPoll, {"PLSM:STAT?"}, kNewPoll, {"PLSM:STAT?"}, kNewPoll, {"PLSM:STAT?"}}));
+    EXPECT_TRUE(NothingUnknown(fresh));
+}
+
+// "PLSM:STAT?" rounded by +/-0.1: 0 idle, 2 and 3 plasma on, anything else
+// locks both sequence buttons and the operating controls.
+TEST(PlasmaRf, SequenceStatusEnablesByItsRoundedValue)
+{
+    const std::string idle = "expect Plasma On enabled; expect Plasma Off disabled; expect Enter enabled; "
+                             "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; "
+                             "expect Outputs/Forward Power: disabled; expect Nebulizer Pump: enabled; ";
+    const std::string on = "expect Plasma On disabled; expect Plasma Off enabled; expect Enter disabled; "
+                           "expect Outputs/Series C Pos: disabled; expect Optional Gas: disabled; expect Igniter On disabled; "
+                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; ";
+    const std::string locked = "expect Plasma On disabled; expect Plasma Off disabled; expect Enter disabled; "
+                               "expect Plasma Gas: disabled; ";
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.setVariable("OPT_OPGS", 1);
+    host.addReply("PLSM:STAT?", "2.95|0.05|1|-1|4|1.95|-0.05");
+    ASSERT_EQ(host.run("MaintRF", {},
+                       on + "tick; " + idle + "tick; " + locked + "tick; " + locked + "tick; " + locked + "tick; " +
+                           on + "tick; " + idle + "escape"),
+              0)
+        << host.error();
+    EXPECT_EQ(Writes(host), Twice(Reset(true, false)));
+}
+
+// "RF Oscilation On" gates "Forward Power:" (nothing is sent for the 0 it
+// shows); each box and push button writes its own commands.
+TEST(PlasmaRf, OutputsAndTheForwardPowerGate)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    ASSERT_EQ(host.run("MaintRF", {},
+                       "click RF Oscilation On; expect Outputs/Forward Power: enabled; "
+                       "type Outputs/Forward Power: = 2500.7; click RF Oscilation On; "
+                       "expect Outputs/Forward Power: disabled; expect Outputs/Forward Power: = 0; "
+                       "click RF Oscilation On; expect Outputs/Forward Power: = 0; "
+                       "click Enable SR Remote; click Cooling Fan On; click +48V PS (S24V) On; click Igniter On; "
+                       "click Open Ar Gas Valve; click Open Water Valve; click Initialize XYZ Stage; "
+                       "type Reflected Power Lmt: = 600; type Aux Gas: = -1; type Nebulizer Pump: = 0.25; escape"),
+              0)
+        << host.error();
+    Lines used = {"PRTC:BOUT:RFOSC ON",  "PRTC:BOUT:RFON ON",    "PRTC:AOUT:PF 2000",  "PRTC:BOUT:RFOSC OFF",
+                  "PRTC:BOUT:RFON OFF",  "PRTC:BOUT:RFOSC ON",   "PRTC:BOUT:RFON ON",  "PRTC:BOUT:SRRM ON",
+                  "PRTC:BOUT:RFFAN ON",  "PRTC:BOUT:S24ON ON",   "PRTC:BOUT:IGNT ON",  "PRTC:BOUT:SVAG ON",
+                  "PRTC:BOUT:SVW ON",    "PRTC:XYZ:INI",         "PRTC:AOUT:PRLMT 500", "PRTC:AOUT:AXGS -0.819",
+                  "FRCD:PER:PUMP1 0.25"};
+    EXPECT_EQ(Writes(host), Concat({Reset(false, false), used, Reset(false, false)}));
+    EXPECT_TRUE(NothingUnknown(host));
+}
+
+// "Plasma On": the reset, the four options read from the option file (a host
+// variable of the same name changes nothing), then the ignition, which the
+// simulated instrument runs to a lit plasma; "Plasma Off" puts it out. In the
+// failing scenario the ignition falls back to idle.
+TEST(PlasmaRf, PlasmaOnIgnitesWithTheFileOptionsAndPlasmaOffExtinguishes)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.setOption("OPT_SC", 2);
+    host.setOption("OPT_ORGANIC", 1);
+    host.setOption("OPT_SHIELD", 0);
+    host.setVariable("OPT_SC", 0);
+    host.setVariable("OPT_SHIELD", 1);
+    ASSERT_EQ(host.run("MaintRF", {},
+                       "click Plasma On; tick; expect Plasma On disabled; expect Plasma Off disabled; tick 4; "
+                       "expect Plasma Off enabled; expect Inputs/Forward Power: = 1550; expect Plasma Stable: = 1; "
+                       "expect Plasma Sensor: = 1; expect Inputs/Shunt C Pos: = 2.350; click Plasma Off; tick; "
+                       "expect Plasma On enabled; expect Inputs/Forward Power: = 0; escape"),
+              0)
+        << host.error();
+    Lines ignite = {"OPT:SPRAY 1", "PLSM:SHLD 0", "PLSM:SMPL 1", "SYS:IMT:PUMP 0", "PLSM:IGNT"};
+    EXPECT_EQ(Writes(host), Concat({Reset(false, false), Reset(false, false), ignite, {"PLSM:EXTN"},
+                                    Reset(false, false, "1.850", "2.350")}));
+    EXPECT_TRUE(NothingUnknown(host));
+
+    cphost::Host failing;
+    failing.setVariable("fakestatus", 1);
+    failing.setScenario(std::string(TORVEX_SOURCE_DIR) + "/scenarios/plasma-fails.ini");
+    ASSERT_EQ(failing.run("MaintRF", {},
+                          "click Plasma On; tick 5; expect Plasma On enabled; expect Plasma Sensor: = 0; "
+                          "expect Inputs/Forward Power: = 0; escape"),
+              0)
+        << failing.error();
+}
+
+// The recipe: read with "%f" and validated, mirrors following their fields,
+// sixteen commands in order on Update (",0.00" for the tuned post values),
+// nothing on Cancel.
+TEST(PlasmaIgnition, RecipeRoundTripThroughUpdateAndCancel)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 1);
+    host.addReply("SYS:IGNT:PF?", "100,1200,1300");
+    host.addReply("SYS:IGNT:CRGS?", "0.60,0.40,0.77");
+    host.addReply("SYS:IGNT:SRPS?", "1.8509,0.05,30.7");
+    ASSERT_EQ(host.run("MaintRF", {},
+                       "click System Parameters...; expect RF Power (Pre-Ignition): = 100; "
+                       "expect RF Power (At Ignition): = 1200; expect RF Power (Post): = 1300; "
+                       "expect #25856 = 100; expect #25858 = 1200; expect #25857 = 900; "
+                       "expect Series C Pos (Purge): = 1.850; expect Series C TOut [Sec]: = 30; "
+                       "set X Pos (At Ignition): = 3; expect X Pos (At Ignition): = 3.0000; "
+                       "set X Pos (At Ignition): = 50; set Plasma Gas (Pre-Ignition): = 12.345; "
+                       "expect #25840 = 12.34; expect #25841 = 12.34; set Carrier Gas (Purge): = 1.5; "
+                       "expect #25846 = 1.50; tick; click Help; click Update; escape"),
+              0)
+        << host.error();
+    Lines recipe = {"SYS:IGNT:PLGS 18.00,12.34,16.00",  "SYS:IGNT:AXGS 1.50,1.00,0.90",
+                    "SYS:IGNT:CRGS 1.50,0.40,0.00",      "SYS:IGNT:CRGSORGN 0.30",
+                    "SYS:IGNT:MUGS 0.20,0.10,0.00",      "SYS:IGNT:OPGS 0.00,2.50,0.00",
+                    "SYS:IGNT:SRPS 1.850,0.050,30",      "SYS:IGNT:SHPS 2.120,2.350,0.050,30",
+                    "SYS:IGNT:PF 100,1200,1300",         "SYS:IGNT:PFJMP 900",
+                    "SYS:IGNT:PFORGN 1600",              "SYS:IGNT:PRLMT 200,100",
+                    "SYS:IGNT:PR 300,5",                 "SYS:IGNT:PURG 20",
+                    "SYS:IGNT:IGWT 3",                   "SYS:IGNT:XPOS 40.0000"};
+    EXPECT_EQ(Writes(host), Concat({Reset(false, false), recipe, Reset(false, false)}));
+    EXPECT_TRUE(Has(host, "dialog 258 \"Plasma Ignition System Parameters\""));
+    EXPECT_TRUE(Has(host, "help 258"));
+    EXPECT_TRUE(Has(host, "end 258 1"));
+    EXPECT_TRUE(NothingUnknown(host));
+
+    host.setVariable("fakestatus", 2);  // the recipe stays editable while the panel only monitors
+    ASSERT_EQ(host.run("MaintRF", {},
+                       "click System Parameters...; expect Update enabled; set Time (Purge): = 7; click Cancel; "
+                       "escape"),
+              0)
+        << host.error();
+    EXPECT_EQ(Writes(host), (Lines{"TUNE:HSET 1"}));
+    EXPECT_TRUE(Has(host, "end 258 0"));
+}
+
+// Refused in transition with the new generator's template too, without a
+// single command.
+TEST(PlasmaRf, NewGeneratorPanelRefusedInTransitionSendsNothing)
+{
+    cphost::Host host;
+    host.setVariable("fakestatus", 6);
+    host.setVariable("OPT_New_RF", 1);
+    ASSERT_EQ(host.run("MaintRF", {}, "answer OK"), 0) << host.error();
+    EXPECT_TRUE(Writes(host).empty());
+    EXPECT_TRUE(Queries(host).empty());
+    EXPECT_TRUE(Has(host, "end 314 1"));
+}
