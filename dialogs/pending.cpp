@@ -30,15 +30,10 @@ INT_PTR PendingDialog(HWND dialog, UINT message, WPARAM wParam)
         return PendingDialog(dialog, message, wParam);                            \
     }
 
-PENDING_DIALOG(KtDlg261Proc)
-PENDING_DIALOG(KtDlg263Proc)
 PENDING_DIALOG(KtDlg266Proc)
 PENDING_DIALOG(KtDlg267Proc)
 PENDING_DIALOG(KtDlg268Proc)
 PENDING_DIALOG(KtDlg269Proc)
 PENDING_DIALOG(KtDlg270Proc)
 PENDING_DIALOG(KtDlg272Proc)
-PENDING_DIALOG(KtDlg289Proc)
-PENDING_DIALOG(KtDlg293Proc)
-PENDING_DIALOG(KtDlg320Proc)
 PENDING_DIALOG(KtDlg343Proc)

@@ -376,6 +376,167 @@
 #define IDC_VSP_RC_TO5       25978
 #define IDC_VSP_LAST_FIELD   25978
 
+/* ---- 261 QP Maintenance ---- */
+#define IDC_QP_S24           26100
+#define IDC_QP_S24_V         26101
+#define IDC_QP_S24_U         26102
+#define IDC_QP_OUTPUTS       26103
+#define IDC_QP_IGNORE        26104
+#define IDC_QP_FAN           26105
+#define IDC_QP_PICKUP        26106
+#define IDC_QP_BIAS20        26107
+#define IDC_QP_MASS_L        26108
+#define IDC_QP_MASS          26109
+#define IDC_QP_MASS_U        26110
+#define IDC_QP_PBIA_L        26111
+#define IDC_QP_PBIA          26112
+#define IDC_QP_PBIA_U        26113
+#define IDC_QP_RESET         26114
+#define IDC_QP_SYSGROUP      26120
+#define IDC_QP_FREQ_L        26121
+#define IDC_QP_FREQ          26122
+#define IDC_QP_FREQ_U        26123
+#define IDC_QP_AMUGIN_L      26124
+#define IDC_QP_AMUGIN        26125
+#define IDC_QP_AMUOFST_L     26126
+#define IDC_QP_AMUOFST       26127
+#define IDC_QP_AXGAIN_L      26128
+#define IDC_QP_AXGAIN        26129
+#define IDC_QP_AXOFST_L      26130
+#define IDC_QP_AXOFST        26131
+#define IDC_QP_LINMASS_L     26132
+#define IDC_QP_LINMASS       26133
+#define IDC_QP_LINMASS_U     26134
+#define IDC_QP_ULIN_L        26135
+#define IDC_QP_ULIN          26136
+#define IDC_QP_LINFACT_L     26137
+#define IDC_QP_LINFACT       26138
+#define IDC_QP_VLIN_L        26139
+#define IDC_QP_VLIN          26140
+#define IDC_QP_STBMS_L       26141
+#define IDC_QP_STBMS         26142
+#define IDC_QP_STBMS_U       26143
+#define IDC_QP_TPICKUP_L     26144
+#define IDC_QP_TPICKUP       26145
+#define IDC_QP_TPICKUP_U     26146
+#define IDC_QP_TPOWER_L      26147
+#define IDC_QP_TPOWER        26148
+#define IDC_QP_TPOWER_U      26149
+#define IDC_QP_HVP_UP_L      26150
+#define IDC_QP_HVP_UP        26151
+#define IDC_QP_HVP_UP_U      26152
+#define IDC_QP_HVP_LO_L      26153
+#define IDC_QP_HVP_LO        26154
+#define IDC_QP_HVP_LO_U      26155
+#define IDC_QP_HVN_UP_L      26156
+#define IDC_QP_HVN_UP        26157
+#define IDC_QP_HVN_UP_U      26158
+#define IDC_QP_HVN_LO_L      26159
+#define IDC_QP_HVN_LO        26160
+#define IDC_QP_HVN_LO_U      26161
+#define IDC_QP_BITS          26170
+#define IDC_QP_RFER_L        26171
+#define IDC_QP_RFER          26172
+#define IDC_QP_FANER_L       26173
+#define IDC_QP_FANER         26174
+#define IDC_QP_ANALOG        26175
+#define IDC_QP_MSPF_L        26176
+#define IDC_QP_MSPF          26177
+#define IDC_QP_MSPF_U        26178
+#define IDC_QP_QPFAD_L       26179
+#define IDC_QP_QPFAD         26180
+#define IDC_QP_QPFAD_U       26181
+#define IDC_QP_MSRF_L        26182
+#define IDC_QP_MSRF          26183
+#define IDC_QP_MSRF_U        26184
+#define IDC_QP_UVPOS_L       26185
+#define IDC_QP_UVPOS         26186
+#define IDC_QP_UVPOS_U       26187
+#define IDC_QP_UVNEG_L       26188
+#define IDC_QP_UVNEG         26189
+#define IDC_QP_UVNEG_U       26190
+#define IDC_QP_VV_L          26191
+#define IDC_QP_VV            26192
+#define IDC_QP_VV_U          26193
+#define IDC_QP_QPPHC_L       26194
+#define IDC_QP_QPPHC         26195
+#define IDC_QP_QPPHC_U       26196
+#define IDC_QP_PBMON_L       26197
+#define IDC_QP_PBMON         26198
+#define IDC_QP_PBMON_U       26199
+#define IDC_QP_TMPQP_L       26200
+#define IDC_QP_TMPQP         26201
+#define IDC_QP_TMPQP_U       26202
+#define IDC_QP_TMPQPP_L      26203
+#define IDC_QP_TMPQPP        26204
+#define IDC_QP_TMPQPP_U      26205
+#define IDC_QP_P600V_L       26206
+#define IDC_QP_P600V         26207
+#define IDC_QP_P600V_U       26208
+#define IDC_QP_N600V_L       26209
+#define IDC_QP_N600V         26210
+#define IDC_QP_N600V_U       26211
+
+/* ---- 263 Lenses Maintenance ---- */
+#define IDC_L263_S24         26300
+#define IDC_L263_S24_V       26301
+#define IDC_L263_S24_U       26302
+#define IDC_L263_OUTPUTS     26303
+#define IDC_L263_HV          26304
+#define IDC_L263_INPUTS      26310
+#define IDC_L263_RANGE0      26320
+#define IDC_L263_RANGE1      26321
+#define IDC_L263_RANGE2      26322
+#define IDC_L263_RANGE3      26323
+#define IDC_L263_RANGE4      26324
+#define IDC_L263_RANGE5      26325
+#define IDC_L263_CAP0        26330
+#define IDC_L263_CAP1        26331
+#define IDC_L263_CAP2        26332
+#define IDC_L263_CAP3        26333
+#define IDC_L263_CAP4        26334
+#define IDC_L263_CAP5        26335
+#define IDC_L263_FIELD0      26340 /* lens 1 */
+#define IDC_L263_FIELD1      26341 /* lens 2 */
+#define IDC_L263_FIELD2      26342 /* lens 3 */
+#define IDC_L263_FIELD3      26343 /* lens 5 */
+#define IDC_L263_FIELD4      26344 /* lens 6 */
+#define IDC_L263_FIELD5      26345 /* lens 7 */
+#define IDC_L263_UNIT0       26350
+#define IDC_L263_UNIT1       26351
+#define IDC_L263_UNIT2       26352
+#define IDC_L263_UNIT3       26353
+#define IDC_L263_UNIT4       26354
+#define IDC_L263_UNIT5       26355
+#define IDC_L263_INCAP0      26360
+#define IDC_L263_INCAP1      26361
+#define IDC_L263_INCAP2      26362
+#define IDC_L263_INCAP3      26363
+#define IDC_L263_INCAP4      26364
+#define IDC_L263_INCAP5      26365
+#define IDC_L263_READ0       26370
+#define IDC_L263_READ1       26371
+#define IDC_L263_READ2       26372
+#define IDC_L263_READ3       26373
+#define IDC_L263_READ4       26374
+#define IDC_L263_READ5       26375
+#define IDC_L263_INUNIT0     26380
+#define IDC_L263_INUNIT1     26381
+#define IDC_L263_INUNIT2     26382
+#define IDC_L263_INUNIT3     26383
+#define IDC_L263_INUNIT4     26384
+#define IDC_L263_INUNIT5     26385
+#define IDC_L263_HVL5_L      26390
+#define IDC_L263_HVL5        26391
+#define IDC_L263_HVL12_L     26392
+#define IDC_L263_HVL12       26393
+#define IDC_L263_MVP_L       26394
+#define IDC_L263_MVP         26395
+#define IDC_L263_MVN_L       26396
+#define IDC_L263_MVN         26397
+#define IDC_L263_HVP_L       26398
+#define IDC_L263_HVP         26399
+
 /* ---- 271 PeriPump Maintenance ---- */
 #define IDC_PUMP_OUTPUTS     27100
 #define IDC_PUMP_NEB_L       27101
@@ -422,6 +583,142 @@
 #define IDC_HSG_TMP3_ERROR   27433
 #define IDC_HSG_LIM3_U       27434
 
+/* ---- 289 Lenses Maintenance ---- */
+#define IDC_L289_S24         28900
+#define IDC_L289_S24_V       28901
+#define IDC_L289_S24_U       28902
+#define IDC_L289_OUTPUTS     28903
+#define IDC_L289_HV          28904
+#define IDC_L289_INPUTS      28910
+#define IDC_L289_RANGE0      28920
+#define IDC_L289_RANGE1      28921
+#define IDC_L289_RANGE2      28922
+#define IDC_L289_RANGE3      28923
+#define IDC_L289_RANGE4      28924
+#define IDC_L289_RANGE5      28925
+#define IDC_L289_RANGE6      28926
+#define IDC_L289_RANGE7      28927
+#define IDC_L289_RANGE8      28928
+#define IDC_L289_CAP0        28930
+#define IDC_L289_CAP1        28931
+#define IDC_L289_CAP2        28932
+#define IDC_L289_CAP3        28933
+#define IDC_L289_CAP4        28934
+#define IDC_L289_CAP5        28935
+#define IDC_L289_CAP6        28936
+#define IDC_L289_CAP7        28937
+#define IDC_L289_CAP8        28938
+#define IDC_L289_FIELD0      28940 /* lens 1 */
+#define IDC_L289_FIELD1      28941 /* lens 2 */
+#define IDC_L289_FIELD2      28942 /* lens 4 */
+#define IDC_L289_FIELD3      28943 /* lens 3 */
+#define IDC_L289_FIELD4      28944 /* lens 5 */
+#define IDC_L289_FIELD5      28945 /* lens 6 */
+#define IDC_L289_FIELD6      28946 /* lens 7 */
+#define IDC_L289_FIELD7      28947 /* lens 10 */
+#define IDC_L289_FIELD8      28948 /* lens 9 */
+#define IDC_L289_UNIT0       28950
+#define IDC_L289_UNIT1       28951
+#define IDC_L289_UNIT2       28952
+#define IDC_L289_UNIT3       28953
+#define IDC_L289_UNIT4       28954
+#define IDC_L289_UNIT5       28955
+#define IDC_L289_UNIT6       28956
+#define IDC_L289_UNIT7       28957
+#define IDC_L289_UNIT8       28958
+#define IDC_L289_INCAP0      28960
+#define IDC_L289_INCAP1      28961
+#define IDC_L289_INCAP2      28962
+#define IDC_L289_INCAP3      28963
+#define IDC_L289_INCAP4      28964
+#define IDC_L289_INCAP5      28965
+#define IDC_L289_INCAP6      28966
+#define IDC_L289_INCAP7      28967
+#define IDC_L289_INCAP8      28968
+#define IDC_L289_READ0       28970
+#define IDC_L289_READ1       28971
+#define IDC_L289_READ2       28972
+#define IDC_L289_READ3       28973
+#define IDC_L289_READ4       28974
+#define IDC_L289_READ5       28975
+#define IDC_L289_READ6       28976
+#define IDC_L289_READ7       28977
+#define IDC_L289_READ8       28978
+#define IDC_L289_INUNIT0     28980
+#define IDC_L289_INUNIT1     28981
+#define IDC_L289_INUNIT2     28982
+#define IDC_L289_INUNIT3     28983
+#define IDC_L289_INUNIT4     28984
+#define IDC_L289_INUNIT5     28985
+#define IDC_L289_INUNIT6     28986
+#define IDC_L289_INUNIT7     28987
+#define IDC_L289_INUNIT8     28988
+#define IDC_L289_HVL5_L      28990
+#define IDC_L289_HVL5        28991
+#define IDC_L289_HVL12_L     28992
+#define IDC_L289_HVL12       28993
+#define IDC_L289_MVP_L       28994
+#define IDC_L289_MVP         28995
+#define IDC_L289_MVN_L       28996
+#define IDC_L289_MVN         28997
+#define IDC_L289_HVP_L       28998
+#define IDC_L289_HVP         28999
+
+/* ---- 293, 294, 321 Lenses Calibration (fixed ids) ---- */
+#define IDC_CAL_CALIBRATE    1002
+#define IDC_CAL_LENS1_SLOPE  1011
+#define IDC_CAL_LENS2_SLOPE  1012
+#define IDC_CAL_LENS3_SLOPE  1013
+#define IDC_CAL_LENS4_SLOPE  1014
+#define IDC_CAL_LENS5_SLOPE  1015
+#define IDC_CAL_LENS6_SLOPE  1016
+#define IDC_CAL_LENS7_SLOPE  1017
+#define IDC_CAL_LENS9_SLOPE  1019
+#define IDC_CAL_LENS10_SLOPE 1020
+#define IDC_CAL_GATE_OPEN_SLOPE 1021
+#define IDC_CAL_GATE_CLOSE_SLOPE 1022
+#define IDC_CAL_LENS1_OFFSET 1031
+#define IDC_CAL_LENS2_OFFSET 1032
+#define IDC_CAL_LENS3_OFFSET 1033
+#define IDC_CAL_LENS4_OFFSET 1034
+#define IDC_CAL_LENS5_OFFSET 1035
+#define IDC_CAL_LENS6_OFFSET 1036
+#define IDC_CAL_LENS7_OFFSET 1037
+#define IDC_CAL_LENS9_OFFSET 1039
+#define IDC_CAL_LENS10_OFFSET 1040
+#define IDC_CAL_GATE_OPEN_OFFSET 1041
+#define IDC_CAL_GATE_CLOSE_OFFSET 1042
+#define IDC_CAL_LENS2_L      2000 /* label of lens 2 in 321 */
+#define IDC_CAL_LENS4_L      2001 /* label of lens 4 in 321 */
+
+/* ---- 293 Lenses Calibration ---- */
+#define IDC_C293_SLOPE_HEAD  29300
+#define IDC_C293_OFFSET_HEAD 29301
+#define IDC_C293_ROW0_L      29310
+#define IDC_C293_ROW1_L      29311
+#define IDC_C293_ROW2_L      29312
+#define IDC_C293_ROW3_L      29313
+#define IDC_C293_ROW4_L      29314
+#define IDC_C293_ROW5_L      29315
+#define IDC_C293_ROW6_L      29316
+#define IDC_C293_ROW7_L      29317
+#define IDC_C293_ROW8_L      29318
+#define IDC_C293_ROW9_L      29319
+#define IDC_C293_ROW10_L     29320
+
+/* ---- 294 Lenses Calibration ---- */
+#define IDC_C294_SLOPE_HEAD  29400
+#define IDC_C294_OFFSET_HEAD 29401
+#define IDC_C294_ROW0_L      29410
+#define IDC_C294_ROW1_L      29411
+#define IDC_C294_ROW2_L      29412
+#define IDC_C294_ROW3_L      29413
+#define IDC_C294_ROW4_L      29414
+#define IDC_C294_ROW5_L      29415
+#define IDC_C294_ROW6_L      29416
+#define IDC_C294_ROW7_L      29417
+#define IDC_C294_ROW8_L      29418
+
 /* ---- 314 Plasma RF Maintenance: the new generator's own displays ---- */
 #define IDC_RF_IN_RFFBER       31400
 #define IDC_RF_IN_PRER         31401
@@ -434,5 +731,84 @@
 #define IDC_RF_IN_RFTHS        31408
 #define IDC_RF_IN_RFDVS        31409
 #define IDC_RF_IN_UNBL         31410
+
+/* ---- 320 Lenses Maintenance ---- */
+#define IDC_L320_S24         32000
+#define IDC_L320_S24_V       32001
+#define IDC_L320_S24_U       32002
+#define IDC_L320_OUTPUTS     32003
+#define IDC_L320_HV          32004
+#define IDC_L320_INPUTS      32010
+#define IDC_L320_RANGE0      32020
+#define IDC_L320_RANGE1      32021
+#define IDC_L320_RANGE2      32022
+#define IDC_L320_RANGE3      32023
+#define IDC_L320_RANGE4      32024
+#define IDC_L320_RANGE5      32025
+#define IDC_L320_RANGE6      32026
+#define IDC_L320_CAP0        32030
+#define IDC_L320_CAP1        32031
+#define IDC_L320_CAP2        32032
+#define IDC_L320_CAP3        32033
+#define IDC_L320_CAP4        32034
+#define IDC_L320_CAP5        32035
+#define IDC_L320_CAP6        32036
+#define IDC_L320_FIELD0      32040 /* lens 1 */
+#define IDC_L320_FIELD1      32041 /* lens 3 */
+#define IDC_L320_FIELD2      32042 /* lens 4 */
+#define IDC_L320_FIELD3      32043 /* lens 2 */
+#define IDC_L320_FIELD4      32044 /* lens 5 */
+#define IDC_L320_FIELD5      32045 /* lens 6 */
+#define IDC_L320_FIELD6      32046 /* lens 7 */
+#define IDC_L320_UNIT0       32050
+#define IDC_L320_UNIT1       32051
+#define IDC_L320_UNIT2       32052
+#define IDC_L320_UNIT3       32053
+#define IDC_L320_UNIT4       32054
+#define IDC_L320_UNIT5       32055
+#define IDC_L320_UNIT6       32056
+#define IDC_L320_INCAP0      32060
+#define IDC_L320_INCAP1      32061
+#define IDC_L320_INCAP2      32062
+#define IDC_L320_INCAP3      32063
+#define IDC_L320_INCAP4      32064
+#define IDC_L320_INCAP5      32065
+#define IDC_L320_INCAP6      32066
+#define IDC_L320_READ0       32070
+#define IDC_L320_READ1       32071
+#define IDC_L320_READ2       32072
+#define IDC_L320_READ3       32073
+#define IDC_L320_READ4       32074
+#define IDC_L320_READ5       32075
+#define IDC_L320_READ6       32076
+#define IDC_L320_INUNIT0     32080
+#define IDC_L320_INUNIT1     32081
+#define IDC_L320_INUNIT2     32082
+#define IDC_L320_INUNIT3     32083
+#define IDC_L320_INUNIT4     32084
+#define IDC_L320_INUNIT5     32085
+#define IDC_L320_INUNIT6     32086
+#define IDC_L320_HVL5_L      32090
+#define IDC_L320_HVL5        32091
+#define IDC_L320_HVL12_L     32092
+#define IDC_L320_HVL12       32093
+#define IDC_L320_MVP_L       32094
+#define IDC_L320_MVP         32095
+#define IDC_L320_MVN_L       32096
+#define IDC_L320_MVN         32097
+#define IDC_L320_HVP_L       32098
+#define IDC_L320_HVP         32099
+
+/* ---- 321 Lenses Calibration ---- */
+#define IDC_C321_SLOPE_HEAD  32100
+#define IDC_C321_OFFSET_HEAD 32101
+#define IDC_C321_ROW0_L      32110
+#define IDC_C321_ROW2_L      32112
+#define IDC_C321_ROW4_L      32114
+#define IDC_C321_ROW5_L      32115
+#define IDC_C321_ROW6_L      32116
+#define IDC_C321_ROW7_L      32117
+#define IDC_C321_ROW8_L      32118
+#define IDC_C321_ROW9_L      32119
 
 #endif

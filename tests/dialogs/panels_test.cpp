@@ -55,6 +55,8 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintRF",
         "MaintPeriPump",
         "MaintHousing",
+        "MaintQP",
+        "MaintLens",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";
