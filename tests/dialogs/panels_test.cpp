@@ -54,6 +54,9 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintVacuum",
         "MaintPeriPump",
         "MaintHousing",
+        "MaintXYZ",
+        "MaintWater",
+        "MaintSC",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";
