@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the panel gallery: one section per dialog template of the plug-in
+"""Writes the panel gallery: one heading per dialog template of the plug-in
 with the dialog's caption, how the engineer opens it, what is done there,
 and the guided tour's picture of it. The table is cphost/gallery.txt; its
 captions are checked against the templates in resources/dialogs/.
