@@ -19,7 +19,9 @@ struct Case {
     Lines queries;
 };
 
-void RunCases(const char *command, const Case *cases, size_t count)
+// Runs each case in a fresh host; a case that clicks Help must ask for the
+// help of the command's template.
+void RunCases(const char *command, const char *help, const Case *cases, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
         const Case &c = cases[i];
@@ -33,6 +35,8 @@ void RunCases(const char *command, const Case *cases, size_t count)
         }
         for (const std::string &line : host.transcript())
             EXPECT_EQ(line.rfind("# unknown", 0), std::string::npos) << command << " case " << i << ": " << line;
+        EXPECT_EQ(Has(host, help), std::string(c.script).find("click Help") != std::string::npos)
+            << command << " case " << i;
     }
 }
 
@@ -58,7 +62,7 @@ TEST(Water, EachStateAndLayoutOpensAndClosesWithItsOwnTraffic)
         {0, 0, "click Open Water Valve; tick; expect WC / IF: = 1.850; expect Water Temp: = 21.5; escape",
          {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW ON", "PRTC:BOUT:SVW OFF"}, {}},
     };
-    RunCases("MaintWater", cases, sizeof cases / sizeof cases[0]);
+    RunCases("MaintWater", "help 268", cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST(Water, LeavingALimitFieldWritesItsWholePairInRange)
@@ -78,7 +82,7 @@ TEST(Water, LeavingALimitFieldWritesItsWholePairInRange)
         {2, 0, "set Water Temp = 25; set #1012 = 80; escape",
          {"SYS:TMPCL 20.0", "SYS:TMPC 35.0,30.0", "SYS:TMPC 70.0,30.0", "TUNE:HSET 1"}, {}},
     };
-    RunCases("MaintWater", cases, sizeof cases / sizeof cases[0]);
+    RunCases("MaintWater", "help 268", cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST(Chiller, EachStateOpensAndClosesWithItsOwnTraffic)
@@ -97,7 +101,7 @@ TEST(Chiller, EachStateOpensAndClosesWithItsOwnTraffic)
          {"TUNE:HSET 1"},
          {"SYS:TMPST?", "SYS:TMPSH?", "PRTC:AIN:TMPSH?", "PRTC:AIN:TMPS?", "PRTC:AIN:CHKPEL?"}},
     };
-    RunCases("MaintSC", cases, sizeof cases / sizeof cases[0]);
+    RunCases("MaintSC", "help 270", cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST(Chiller, ControlStartsWithTheWaterAndFollowsTheSetPoint)
@@ -121,5 +125,5 @@ TEST(Chiller, ControlStartsWithTheWaterAndFollowsTheSetPoint)
          Concat({stop, {"SYS:TMPST 5.00", "SYS:TMPSH 40.0,-60.0", "SYS:TMPSH 40.0,-60.0"}, stop}), {}},
         {2, 0, "set Upper Limit: = 12.345; escape", {"SYS:TMPSH 12.3,-10.0", "TUNE:HSET 1"}, {}},
     };
-    RunCases("MaintSC", cases, sizeof cases / sizeof cases[0]);
+    RunCases("MaintSC", "help 270", cases, sizeof cases / sizeof cases[0]);
 }
