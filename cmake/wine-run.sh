@@ -45,18 +45,29 @@ export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
 server=wineserver
 [ -x /usr/lib/wine/wineserver64 ] && server=/usr/lib/wine/wineserver64
 export WINESERVER="$server"
-driver=null
-[ -n "${DISPLAY:-}" ] && driver=x11
-if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
+# With a display, windows are left unmanaged: an X display without a window
+# manager (Xvfb) would otherwise show them without their frame, because Wine
+# leaves the title bar and border of a managed window to the manager. An
+# unmanaged window is drawn whole by Wine itself, caption included.
+driver=null setup=null
+[ -n "${DISPLAY:-}" ] && driver=x11 setup=x11-unmanaged
+if [ ! -f "$WINEPREFIX/.torvex-$setup" ]; then
   mkdir -p "$WINEPREFIX"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.torvex-$driver" ]; then
+    if [ ! -f "$WINEPREFIX/.torvex-$setup" ]; then
       "$loader" wineboot -i >/dev/null 2>&1 || true
       "$loader" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d $driver /f >/dev/null 2>&1 || true
+      if [ $driver = x11 ]; then
+        "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        # The caption buttons' glyphs come from Marlett (Debian: fonts-wine),
+        # which Wine looks for among the prefix's fonts.
+        [ -f /usr/share/wine/fonts/marlett.ttf ] &&
+          cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+      fi
       "$server" -w || true
       rm -f "$WINEPREFIX"/.torvex-*
-      touch "$WINEPREFIX/.torvex-$driver"
+      touch "$WINEPREFIX/.torvex-$setup"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi

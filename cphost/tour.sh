@@ -2,13 +2,18 @@
 # Guided tour: runs every command of the plug-in against the default
 # simulated instrument without a display, one cphost run per line of
 # tour.txt, prints each transcript and leaves a PNG of every panel in the
-# output folder. A line that fails is reported and the tour goes on.
+# output folder, with the panel gallery panels.md beside them. A line that
+# fails is reported and the tour goes on.
 #
-# Usage: cphost/tour.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
+# Usage: cphost/tour.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [DOCS_FOLDER]
+# With DOCS_FOLDER (the repository's docs), the pictures are copied into
+# DOCS_FOLDER/images and the gallery is written as DOCS_FOLDER/panels.md.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build-host}
 out=${2:-$build/tour}
+docs=${3:-}
+[ -n "$docs" ] && docs=$(cd "$docs" && pwd)
 bin=$(cd "$build/bin" && pwd)
 mkdir -p "$out"
 cd "$out" || exit 1
@@ -26,4 +31,11 @@ done < tour-lines.txt
 rm -f tour-line.txt tour-lines.txt
 echo "pictures in $out:"
 ls "$out"/*.png 2>/dev/null
+python3 "$here/gallery.py" "$here/.." "$out" "$out/panels.md" "" || status=1
+if [ -n "$docs" ]; then
+  mkdir -p "$docs/images"
+  cp "$out"/[0-9][0-9][0-9]-*.png "$docs/images/" 2>/dev/null
+  python3 "$here/gallery.py" "$here/.." "$docs/images" "$docs/panels.md" "images/" || status=1
+  echo "gallery: $docs/panels.md"
+fi
 exit $status

@@ -537,6 +537,72 @@
 #define IDC_L263_HVP_L       26398
 #define IDC_L263_HVP         26399
 
+/* ---- 268 Water Controller Maintenance (the instrument's fixed control ids) ---- */
+#define IDC_WTR_VALVE        1002 /* "Open Water Valve" */
+#define IDC_WTR_FLOW1        1003 /* first flow (combined flow in the "_StyleB" layout) */
+#define IDC_WTR_FLOW2        1004 /* second flow */
+#define IDC_WTR_TEMP         1005 /* water temperature */
+#define IDC_WTR_FLOW1_ERR    1006 /* first flow "Error Lmt L" */
+#define IDC_WTR_FLOW2_ERR    1007 /* second flow "Error Lmt L" */
+#define IDC_WTR_FLOW1_WARN   1008 /* first flow "Warn Lmt L" */
+#define IDC_WTR_FLOW2_WARN   1009 /* second flow "Warn Lmt L" */
+#define IDC_WTR_TEMP_WARNL   1010 /* water temperature "Warn Lmt L" */
+#define IDC_WTR_TEMP_WARNH   1011 /* water temperature "Warn Lmt H" */
+#define IDC_WTR_TEMP_ERRH    1012 /* water temperature "Error Lmt H" */
+#define IDC_WTR_FLOW1_L      1013
+#define IDC_WTR_FLOW1_U      1014
+#define IDC_WTR_FLOW2_L      1015
+#define IDC_WTR_FLOW2_U      1016
+#define IDC_WTR_LIM1_L       1017 /* limit row labels and units */
+#define IDC_WTR_LIM2_L       1018
+#define IDC_WTR_LIM1_U       1019
+#define IDC_WTR_LIM2_U       1020
+#define IDC_WTR_OUTPUTS      26800 /* group "Outputs" */
+#define IDC_WTR_INPUTS       26801 /* group "Inputs" */
+#define IDC_WTR_LIMITS       26802 /* group "System Parameters" */
+#define IDC_WTR_TEMP_L       26803
+#define IDC_WTR_TEMP_U       26804
+#define IDC_WTR_HEAD_ERRL    26805 /* column headings */
+#define IDC_WTR_HEAD_WARNL   26806
+#define IDC_WTR_HEAD_WARNH   26807
+#define IDC_WTR_HEAD_ERRH    26808
+#define IDC_WTR_HEAD_UNIT    26809
+#define IDC_WTR_LIMT_L       26810 /* water temperature limit row label and unit */
+#define IDC_WTR_LIMT_U       26811
+#define IDC_WTR_NONE1        26812 /* "---": the cells without a limit */
+#define IDC_WTR_NONE2        26813
+#define IDC_WTR_NONE3        26814
+#define IDC_WTR_NONE4        26815
+#define IDC_WTR_NONE5        26816
+
+/* ---- 270 Spray Chamber Chiller Maintenance (the instrument's fixed control ids) ---- */
+#define IDC_SC_SETPOINT      1003 /* temperature set point */
+#define IDC_SC_CONTROL       1004 /* "Enable Temp Control" */
+#define IDC_SC_PELTIER       1005
+#define IDC_SC_TEMPH         1006
+#define IDC_SC_TEMPL         1007
+#define IDC_SC_TOLERANCE     1011
+#define IDC_SC_LOWER         1012
+#define IDC_SC_UPPER         1013
+#define IDC_SC_CONTROL_NOTE  1014 /* "(Open Water Valve)" */
+#define IDC_SC_SETPOINT_L    1015
+#define IDC_SC_SETPOINT_U    1016
+#define IDC_SC_OUTPUTS       27000 /* group "Outputs" */
+#define IDC_SC_INPUTS        27001 /* group "Inputs" */
+#define IDC_SC_LIMITS        27002 /* group "System Parameters" */
+#define IDC_SC_TEMPH_L       27003
+#define IDC_SC_TEMPH_U       27004
+#define IDC_SC_TEMPL_L       27005
+#define IDC_SC_TEMPL_U       27006
+#define IDC_SC_PELTIER_L     27007
+#define IDC_SC_PELTIER_U     27008
+#define IDC_SC_TOLERANCE_L   27009
+#define IDC_SC_TOLERANCE_U   27010
+#define IDC_SC_LOWER_L       27011
+#define IDC_SC_LOWER_U       27012
+#define IDC_SC_UPPER_L       27013
+#define IDC_SC_UPPER_U       27014
+
 /* ---- 271 PeriPump Maintenance ---- */
 #define IDC_PUMP_OUTPUTS     27100
 #define IDC_PUMP_NEB_L       27101
@@ -545,6 +611,61 @@
 #define IDC_PUMP_SMP_L       27104
 #define IDC_PUMP_SMP         27105
 #define IDC_PUMP_SMP_U       27106
+
+/* ---- 272 XYZ Stage Maintenance ---- */
+#define IDC_XYZ_OUTPUTS      27200 /* group "Outputs": the target positions */
+#define IDC_XYZ_X_L          27201
+#define IDC_XYZ_X            27202
+#define IDC_XYZ_X_U          27203
+#define IDC_XYZ_Y_L          27204
+#define IDC_XYZ_Y            27205
+#define IDC_XYZ_Y_U          27206
+#define IDC_XYZ_Z_L          27207
+#define IDC_XYZ_Z            27208
+#define IDC_XYZ_Z_U          27209
+#define IDC_XYZ_INIT         27210 /* "Initialize" */
+#define IDC_XYZ_INPUTS       27211 /* group "Inputs" */
+#define IDC_XYZ_XLMTL_L      27212
+#define IDC_XYZ_XLMTL        27213
+#define IDC_XYZ_XLMTH_L      27214
+#define IDC_XYZ_XLMTH        27215
+#define IDC_XYZ_YLMTL_L      27216
+#define IDC_XYZ_YLMTL        27217
+#define IDC_XYZ_YLMTH_L      27218
+#define IDC_XYZ_YLMTH        27219
+#define IDC_XYZ_ZLMTL_L      27220
+#define IDC_XYZ_ZLMTL        27221
+#define IDC_XYZ_XINIERR_L    27222
+#define IDC_XYZ_XINIERR      27223
+#define IDC_XYZ_YINIERR_L    27224
+#define IDC_XYZ_YINIERR      27225
+#define IDC_XYZ_ZINIERR_L    27226
+#define IDC_XYZ_ZINIERR      27227
+#define IDC_XYZ_XYZERR_L     27228
+#define IDC_XYZ_XYZERR       27229
+#define IDC_XYZ_TRCLST_L     27230
+#define IDC_XYZ_TRCLST       27231 /* "On Track:": the stage knows its position */
+#define IDC_XYZ_XYZMNT_L     27232
+#define IDC_XYZ_XYZMNT       27233
+#define IDC_XYZ_POSX_L       27234 /* the stage's position */
+#define IDC_XYZ_POSX         27235
+#define IDC_XYZ_POSX_U       27236
+#define IDC_XYZ_POSY_L       27237
+#define IDC_XYZ_POSY         27238
+#define IDC_XYZ_POSY_U       27239
+#define IDC_XYZ_POSZ_L       27240
+#define IDC_XYZ_POSZ         27241
+#define IDC_XYZ_POSZ_U       27242
+#define IDC_XYZ_ORIGINS      27243 /* group "System Parameters": the stored origins */
+#define IDC_XYZ_XORG_L       27244
+#define IDC_XYZ_XORG         27245
+#define IDC_XYZ_XORG_U       27246
+#define IDC_XYZ_YORG_L       27247
+#define IDC_XYZ_YORG         27248
+#define IDC_XYZ_YORG_U       27249
+#define IDC_XYZ_ZORG_L       27250
+#define IDC_XYZ_ZORG         27251
+#define IDC_XYZ_ZORG_U       27252
 
 /* ---- 274 Housing Maintenance ---- */
 #define IDC_HSG_S24          27400

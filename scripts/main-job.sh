@@ -3,7 +3,9 @@
 # shows what the host sees of the plug-in (exports, imports, resources), and
 # runs the guided tour -- every command against the default simulated
 # instrument, headless under Xvfb, a PNG of every panel in build/tour and the
-# transcripts on standard output. Run as root on a fresh Debian 12 machine.
+# transcripts on standard output -- which also refreshes the pictures in
+# docs/images and writes the panel gallery docs/panels.md. Run as root on a
+# fresh Debian 12 machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -24,6 +26,6 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
 fi
 echo "== guided tour"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash cphost/tour.sh "$build" "$build/tour"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash cphost/tour.sh "$build" "$build/tour" docs
 fi
-exec bash cphost/tour.sh "$build" "$build/tour"
+exec bash cphost/tour.sh "$build" "$build/tour" docs

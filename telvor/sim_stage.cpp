@@ -2,7 +2,9 @@
  * sim_stage.cpp -- the torch XYZ stage: target positions, the origins stored
  * in the instrument, the limit switches, and the initialisation that
  * "PRTC:XYZ:INI" starts (the stage homes, then knows its position again and
- * reports it on track). While on track the stage follows its targets.
+ * reports it on track). While on track the stage travels toward its targets
+ * at a fixed speed per exchange; the end sensors read 1 at the ends of its
+ * travel.
  */
 #include "sim_model_parts.h"
 
@@ -22,8 +24,23 @@ const SetpointRow kSetpoints[] = {
     {"FRCD:XYZ:ZPOS", -0.125, "%.5f"},
 };
 
-const char *const kQuietBits[] = {"PRTC:BIN:XLMTH",   "PRTC:BIN:YLMTH",  "PRTC:BIN:XINIERR", "PRTC:BIN:YINIERR",
-                                  "PRTC:BIN:ZINIERR", "PRTC:BIN:XYZERR", "PRTC:BIN:XYZMNT"};
+const char *const kQuietBits[] = {"PRTC:BIN:XINIERR", "PRTC:BIN:YINIERR", "PRTC:BIN:ZINIERR", "PRTC:BIN:XYZERR",
+                                  "PRTC:BIN:XYZMNT"};
+
+// Travel per exchange (mm) of each axis, and the ends of the X and Y travel.
+const double kTravel[3] = {0.5, 0.5, 0.25};
+const double kXEnd = 40.0, kYEnd = 100.0;
+
+// Moves `position` at most `travel` toward `target`.
+void Approach(double &position, double target, double travel)
+{
+    if (target > position + travel)
+        position += travel;
+    else if (target < position - travel)
+        position -= travel;
+    else
+        position = target;
+}
 
 }  // namespace
 
@@ -40,6 +57,12 @@ void Model::BuildStage()
     AddInput("PRTC:BIN:XLMTL", "%.0f", 0, [](const Model &m, double l) { return m.xyzInit_.code ? 1.0 : l; });
     AddInput("PRTC:BIN:YLMTL", "%.0f", 0, [](const Model &m, double l) { return m.xyzInit_.code ? 1.0 : l; });
     AddInput("PRTC:BIN:ZLMTL", "%.0f", 0, [](const Model &m, double l) { return m.xyzInit_.code ? 1.0 : l; });
+    AddInput("PRTC:BIN:XLMTH", "%.0f", 0, [](const Model &m, double l) {
+        return !m.xyzInit_.code && m.stage_[0] >= kXEnd ? 1.0 : l;
+    });
+    AddInput("PRTC:BIN:YLMTH", "%.0f", 0, [](const Model &m, double l) {
+        return !m.xyzInit_.code && m.stage_[1] >= kYEnd ? 1.0 : l;
+    });
 
     AddCustom(
         "PRTC:XYZ:STAT",
@@ -62,23 +85,22 @@ void Model::BuildStage()
     });
 }
 
-// The stage follows its targets while it knows where it is.
+// The stage travels toward its targets while it knows where it is.
 void Model::TickStage()
 {
-    if (onTrack_ >= 0.5 && xyzInit_.code == 0) {
-        stage_[0] = Set("FRCD:XYZ:XPOS");
-        stage_[1] = Set("FRCD:XYZ:YPOS");
-        stage_[2] = Set("FRCD:XYZ:ZPOS");
-    }
+    if (onTrack_ < 0.5 || xyzInit_.code != 0)
+        return;
+    Approach(stage_[0], Set("FRCD:XYZ:XPOS"), kTravel[0]);
+    Approach(stage_[1], Set("FRCD:XYZ:YPOS"), kTravel[1]);
+    Approach(stage_[2], Set("FRCD:XYZ:ZPOS"), kTravel[2]);
 }
 
-// A finished initialisation: the stage is home and on track at its targets.
+// A finished initialisation: the stage stands at its home, knows its
+// position again and sets off toward its targets.
 void Model::FinishStageInit()
 {
     onTrack_ = 1;
-    stage_[0] = Set("FRCD:XYZ:XPOS");
-    stage_[1] = Set("FRCD:XYZ:YPOS");
-    stage_[2] = Set("FRCD:XYZ:ZPOS");
+    stage_[0] = stage_[1] = stage_[2] = 0.0;
 }
 
 }  // namespace tvsim

@@ -3,7 +3,8 @@
  * water valve and the flows it feeds, the chiller that "PRTC:TMPS:STRT"
  * starts at a set temperature and "PRTC:TMPS:STOP" stops, the chamber
  * temperature drifting toward the set point or the room, and the stored
- * flow and temperature limits.
+ * flow and temperature limits. With the valve shut the flows stop and the
+ * water reads warmer.
  */
 #include "sim_model_parts.h"
 
@@ -23,8 +24,10 @@ const StoredRow kStored[] = {
 
 const InputRow kSteady[] = {
     {"PRTC:AIN:CHKVMF", "%.2f", -15.02},
-    {"PRTC:AIN:TMPC", "%.1f", 21.5},
 };
+
+// How much warmer the water in the controller reads with its valve shut.
+const double kStagnantWarming = 6.0;
 
 }  // namespace
 
@@ -38,6 +41,8 @@ void Model::BuildWaterChiller()
     AddInput("PRTC:AIN:FSRF", "%.3f", 2.350, [](const Model &m, double l) { return m.On("PRTC:BOUT:SVW") ? l : 0.010; });
     AddInput("PRTC:AIN:RFWCIF", "%.3f", 4.150,
              [](const Model &m, double l) { return m.On("PRTC:BOUT:SVW") ? l : 0.015; });
+    AddInput("PRTC:AIN:TMPC", "%.1f", 21.5,
+             [](const Model &m, double l) { return m.On("PRTC:BOUT:SVW") ? l : l + kStagnantWarming; });
     // Level of the chamber temperature: the room it drifts to without control.
     AddInput("PRTC:AIN:TMPS", "%.2f", 22.0, [](const Model &m, double) { return m.tmps_; });
     AddInput("PRTC:AIN:TMPSH", "%.2f", 0.25, [](const Model &m, double l) { return m.tmps_ + l; });

@@ -57,6 +57,9 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintHousing",
         "MaintQP",
         "MaintLens",
+        "MaintXYZ",
+        "MaintWater",
+        "MaintSC",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";

@@ -211,28 +211,40 @@ TEST_F(SimTest, FlowAdjustmentRunsAWhileAndStoresNewOffsets)
     EXPECT_LE(std::abs(Number("SYS:OFFSET:MUGS?")), 0.5);
 }
 
-TEST_F(SimTest, TorchStageInitialisesAndThenFollowsItsTargets)
+TEST_F(SimTest, TorchStageTravelsToItsTargetsAndInitialises)
 {
-    Say("FRCD:XYZ:XPOS 12.5000");
-    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
+    // 0.5 mm per exchange in X: from 5 to 7.5 takes five exchanges, and the
+    // stage stops on the target; at the end of its travel the end sensor is on.
+    Say("FRCD:XYZ:XPOS 7.5000");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,5.5000,0.2500,-0.12500");
+    for (int i = 0; i < 3; ++i)
+        Value("PRTC:BIN:TRCLST?");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,7.5000,0.2500,-0.12500");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,7.5000,0.2500,-0.12500");
+    EXPECT_EQ(Value("PRTC:BIN:XLMTH?"), "0");
+    Say("FRCD:XYZ:XPOS 40.0000");
+    for (int i = 0; i < 70; ++i)
+        Value("PRTC:BIN:TRCLST?");
+    EXPECT_EQ(Value("PRTC:BIN:XLMTH?"), "1");
+
+    // Homing: start sensors on, off track, positions 0; then on track at
+    // home and travelling back toward the targets.
     Say("PRTC:XYZ:INI");
     EXPECT_EQ(Value("PRTC:BIN:TRCLST?"), "0");
     EXPECT_EQ(Value("PRTC:BIN:XLMTL?"), "1");
-    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
-    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
-    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 1), 1.0);
-    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "1,0,0.0000,0.0000,0.00000");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,0.0000,0.0000,0.00000");
     EXPECT_EQ(Value("PRTC:BIN:TRCLST?"), "1");
+    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,1.0000,0.2500,-0.12500");
     EXPECT_EQ(Value("PRTC:BIN:XLMTL?"), "0");
 
     // A stage that lost its position does not move until initialised.
     ASSERT_EQ(tvsim_SetValue("PRTC:BIN:TRCLST", "0"), 0);
-    Say("FRCD:XYZ:ZPOS 1.25000");
-    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,-0.12500");
-    Say("PRTC:XYZ:INI");
-    for (int i = 0; i < 4; ++i)
-        Value("PRTC:XYZ:STAT?");
-    EXPECT_EQ(Value("PRTC:XYZ:STAT?"), "0,0,12.5000,0.2500,1.25000");
+    double x = Field(Value("PRTC:XYZ:STAT?"), 3);
+    Say("FRCD:XYZ:ZPOS 0.25000");
+    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 3), x);
+    EXPECT_EQ(Field(Value("PRTC:XYZ:STAT?"), 5), -0.125);
 }
 
 // The gas sensor offset adjustment as the panel runs it: close the main

@@ -184,7 +184,7 @@ def main():
     missing = [n for n, data in dialogs.items() if f"KTDLG{n}".encode("utf-16-le") not in data]
     check("every template carries its DLGINFO control", dialogs and not missing and
           all(b"D\0L\0G\0I\0N\0F\0O\0" in d for d in dialogs.values()), f"{missing}")
-    for n in (225, 259, 271, 274):
+    for n in (225, 259, 268, 270, 271, 272, 274):
         check(f"template {n} present", n in dialogs)
 
     passed = sum(results)

@@ -1,0 +1,158 @@
+/*
+ * chiller.cpp -- "Spray Chamber Chiller Maintenance" (template 270): runs
+ * the spray chamber's Peltier temperature control at a typed set point
+ * (it needs the cooling-water valve open, so the valve goes with it), shows
+ * the chamber temperatures and the Peltier voltage, and edits the tolerance
+ * and limits the instrument keeps for the chamber temperature.
+ */
+#include <windows.h>
+#include <stdio.h>
+
+#include "dialog_procs.h"
+#include "fields/param_fields.h"
+#include "frame.h"
+#include "link/instrument_state.h"
+#include "link/reply_field.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int kSetPointDef = 1104;
+const int kToleranceDef = 1529;
+const int kUpperDef = 1530;
+const int kLowerDef = 1609;
+
+/* Ticked: water on, then control at the set point. Cleared: control off,
+   then the water. */
+void ControlHandler(PluginHandle, HWND dialog, const FrameOutput &output)
+{
+    if (IsDlgButtonChecked(dialog, output.id) != BST_CHECKED) {
+        SendCommand(dialog, "PRTC:TMPS:STOP");
+        SendCommand(dialog, "PRTC:BOUT:SVW OFF");
+        return;
+    }
+    SendCommand(dialog, "PRTC:BOUT:SVW ON");
+    char setPoint[20], command[64];
+    if (!FieldNumber(dialog, IDC_SC_SETPOINT, setPoint))
+        return;
+    snprintf(command, sizeof command, "PRTC:TMPS:STRT %s", setPoint);
+    SendCommand(dialog, command);
+}
+
+const FrameOutput kControl = {IDC_SC_CONTROL, NULL, NULL, NULL, ControlHandler};
+
+/* What can change the temperature control. */
+const int kControlGroup[] = {IDC_SC_CONTROL, IDC_SC_CONTROL_NOTE, IDC_SC_SETPOINT, IDC_SC_SETPOINT_L,
+                             IDC_SC_SETPOINT_U, 0};
+
+const FrameInput kInputs[] = {
+    {"PRTC:AIN:TMPSH?", 1, IDC_SC_TEMPH, InputAnalog, "%.2f", 0},
+    {"PRTC:AIN:TMPS?", 1, IDC_SC_TEMPL, InputAnalog, "%.2f", 0},
+    {"PRTC:AIN:CHKPEL?", 1, IDC_SC_PELTIER, InputAnalog, "%.1f", 0},
+};
+
+void PollInputs(PluginHandle handle, HWND dialog)
+{
+    PollInputTable(handle, dialog, kInputs, COUNT_OF(kInputs));
+}
+
+void ShowStored(PluginHandle handle, HWND dialog, int field, int paramId, double value)
+{
+    SetNumberText(handle, dialog, field, "%E", value);
+    ValidateParamField(handle, dialog, field, paramId);
+}
+
+void ShowChillerLimits(PluginHandle handle, HWND dialog)
+{
+    const char *reply = QueryInstrument(dialog, "SYS:TMPST?");
+    ShowStored(handle, dialog, IDC_SC_TOLERANCE, kToleranceDef, ReplyField(1, reply));
+    reply = QueryInstrument(dialog, "SYS:TMPSH?");
+    double upper = ReplyField(1, reply), lower = ReplyField(2, reply);
+    ShowStored(handle, dialog, IDC_SC_UPPER, kUpperDef, upper);
+    ShowStored(handle, dialog, IDC_SC_LOWER, kLowerDef, lower);
+}
+
+void WriteTolerance(PluginHandle handle, HWND dialog)
+{
+    ValidateParamField(handle, dialog, IDC_SC_TOLERANCE, kToleranceDef);
+    char tolerance[20], command[64];
+    if (!FieldNumber(dialog, IDC_SC_TOLERANCE, tolerance))
+        return;
+    snprintf(command, sizeof command, "SYS:TMPST %s", tolerance);
+    SendCommand(dialog, command);
+}
+
+/* The instrument keeps the upper limit first. */
+void WriteLimits(PluginHandle handle, HWND dialog)
+{
+    ValidateParamField(handle, dialog, IDC_SC_UPPER, kUpperDef);
+    ValidateParamField(handle, dialog, IDC_SC_LOWER, kLowerDef);
+    char upper[20], lower[20], command[64];
+    if (!FieldNumber(dialog, IDC_SC_UPPER, upper) || !FieldNumber(dialog, IDC_SC_LOWER, lower))
+        return;
+    snprintf(command, sizeof command, "SYS:TMPSH %s,%s", upper, lower);
+    SendCommand(dialog, command);
+}
+
+void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
+{
+    if (state == StateMonitor) {
+        if (!opening) {
+            SendCommand(dialog, "TUNE:HSET 1");
+            return;
+        }
+        EnableControls(dialog, kControlGroup, FALSE);
+    } else {
+        if (opening)
+            EnableControls(dialog, kControlGroup, TRUE);
+        CheckDlgButton(dialog, IDC_SC_CONTROL, BST_UNCHECKED);
+        InitParamField(handle, dialog, IDC_SC_SETPOINT, kSetPointDef);
+        RunOutput(handle, dialog, kControl);
+        if (!opening)
+            return;
+    }
+    ShowChillerLimits(handle, dialog);
+    PollInputs(handle, dialog);
+}
+
+BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
+{
+    if (code == EN_KILLFOCUS) {
+        switch (id) {
+        case IDC_SC_SETPOINT:
+            /* A new set point reaches a running control at once. */
+            ValidateParamField(handle, dialog, IDC_SC_SETPOINT, kSetPointDef);
+            if (IsDlgButtonChecked(dialog, IDC_SC_CONTROL) == BST_CHECKED)
+                RunOutput(handle, dialog, kControl);
+            break;
+        case IDC_SC_TOLERANCE:
+            WriteTolerance(handle, dialog);
+            break;
+        case IDC_SC_LOWER:
+        case IDC_SC_UPPER:
+            WriteLimits(handle, dialog);
+            break;
+        }
+        return TRUE;
+    }
+    if (code == EN_SETFOCUS) {
+        if (id == IDC_SC_LOWER || id == IDC_SC_UPPER)
+            SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+const MaintDialogDesc kChiller = {
+    IDD_CHILLER, 2000, IDOK, FALSE, FALSE, TRUE,
+    &kControl, 1,
+    NULL, 0,
+    ApplyState, PollInputs, NULL, Command, NULL,
+};
+
+} // namespace
+
+TORVEX_DLGPROC KtDlg270Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return MaintDialogProc(kChiller, dialog, message, wParam, lParam);
+}
