@@ -101,6 +101,18 @@ TEST(PlasmaRf, OpeningAndClosingByStateAndOptions)
         EXPECT_EQ(Queries(host), polls) << "state " << c.state;
     }
 
+    // Offline every reading is 0 and the sequence reads idle; nothing is sent.
+    cphost::Host offline;
+    offline.setVariable("fakestatus", 1);
+    offline.setVariable("_offline", 1);
+    ASSERT_EQ(offline.run("MaintRF", {},
+                          "expect Plasma On enabled; expect Inputs/Series C Pos: = 0.000; expect Igniter: = 0.000; "
+                          "expect Plasma Sensor: = 0; escape"),
+              0)
+        << offline.error();
+    EXPECT_TRUE(Writes(offline).empty());
+    EXPECT_TRUE(Queries(offline).empty());
+
     // The capacitors are held as displayed, then validated like a typed value.
     cphost::Host host;
     host.setVariable("fakestatus", 1);

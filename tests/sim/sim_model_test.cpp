@@ -149,6 +149,12 @@ TEST_F(SimTest, GateValvePositionBitsFollowTheGateValve)
 TEST_F(SimTest, PlasmaIgnitionRunsOneTwoThreeAndExtinctionGoesBackToZero)
 {
     EXPECT_EQ(Value("PLSM:STAT?"), "0");
+    // Oscillating without the +48 V supply: low supply and a drain-voltage error.
+    Say("PRTC:BOUT:S24ON OFF");
+    Say("PRTC:BOUT:RFOSC ON");
+    EXPECT_EQ(Value("PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?"), "0;1;0;0");
+    EXPECT_EQ(Value("PRTC:BIN:PRER?;RF48VER?;RFPSNC?;VLOW?"), "0;0;0;1");
+    Say("PRTC:BOUT:RFOSC OFF");
     Say("OPT:SPRAY 1");
     Say("PLSM:IGNT");
     std::vector<std::string> seen;
@@ -156,6 +162,9 @@ TEST_F(SimTest, PlasmaIgnitionRunsOneTwoThreeAndExtinctionGoesBackToZero)
         seen.push_back(Value("PLSM:STAT?"));
     EXPECT_EQ(seen, (std::vector<std::string>{"1", "1", "2", "2", "3", "3"}));
     EXPECT_EQ(Value("PRTC:AIN:PF?"), "1550");  // the recipe's post-ignition power
+    Say("PRTC:BOUT:S24ON OFF");               // the burning plasma keeps its supply
+    EXPECT_EQ(Value("PRTC:BIN:PRER?;RF48VER?;RFPSNC?;VLOW?"), "0;0;0;0");
+    EXPECT_GT(Number("PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 6), 40.0);
     EXPECT_EQ(Value("PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?"), "0;0;0;1");
     EXPECT_NEAR(Number("PRTC:AIN:PLGS?;AXGS?"), 16.0, 0.05);
     EXPECT_GT(Number("PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?", 5), 5.0);
