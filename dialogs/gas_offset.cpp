@@ -168,7 +168,14 @@ void AdjustGasOffsets(PluginHandle handle, HWND dialog, BOOL optionalGas)
     LONG_PTR cursor = SetClassLongPtrA(dialog, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(LoadCursor(NULL, IDC_WAIT)));
     DeleteMenu(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND);
     DrawMenuBar(dialog);
-    EnableWindow(GetDlgItem(dialog, IDC_GAS_ADJUST), FALSE);
+    /* The focus waits on Enter while the button is disabled, so that the
+       modal boxes hand it back there and not into an edit field, which
+       would then commit its value when the dialog closes. */
+    HWND button = GetDlgItem(dialog, IDC_GAS_ADJUST);
+    BOOL buttonHadFocus = GetFocus() == button;
+    if (buttonHadFocus)
+        SetFocus(GetDlgItem(dialog, IDOK));
+    EnableWindow(button, FALSE);
     CheckDlgButton(dialog, IDC_GAS_SVAG, BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_GAS_SVOP, BST_UNCHECKED);
     InitGasFlowFields(handle, dialog, optionalGas);
@@ -192,7 +199,9 @@ void AdjustGasOffsets(PluginHandle handle, HWND dialog, BOOL optionalGas)
     GetSystemMenu(dialog, TRUE);
     DrawMenuBar(dialog);
     SetClassLongPtrA(dialog, GCLP_HCURSOR, cursor);
-    EnableWindow(GetDlgItem(dialog, IDC_GAS_ADJUST), TRUE);
+    EnableWindow(button, TRUE);
+    if (buttonHadFocus && GetFocus() == GetDlgItem(dialog, IDOK))
+        SetFocus(button);
 }
 
 /* "Offset Adjustment" report: stored offsets left, measured ones right.

@@ -54,6 +54,7 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintVacuum",
         "MaintPeriPump",
         "MaintHousing",
+        "MaintGas",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";
