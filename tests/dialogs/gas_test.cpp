@@ -207,12 +207,12 @@ TEST(Gas, FlowAdjustmentLocksUntilItsStatusRoundsToZero)
     EXPECT_EQ(CountOf(Queries(host), "SYS:PLGSL?"), 2u);
 }
 
-// 336: every path of the sensor offset adjustment, each ending unlocked with
-// "MNTE:SVC:SVAG 0"; a failing sensor is named with its reading and the
-// sensors after it are not read.
+// 336: the paths of the sensor offset adjustment, each ending unlocked with
+// "MNTE:SVC:SVAG 0" and nothing stored unless the report was accepted.
 TEST(Gas, SensorOffsetAdjustmentPaths)
 {
     const std::string afcScenario = std::string(TORVEX_SOURCE_DIR) + "/scenarios/afc-gas.ini";
+    const std::string driftScenario = std::string(TORVEX_SOURCE_DIR) + "/scenarios/afc-gas-drift.ini";
     const Lines kStored = {"PRTC:FLOW:PLDPV 0.171", "PRTC:FLOW:AXDPV 0.133", "PRTC:FLOW:CRDPV 0.182",
                            "PRTC:FLOW:MUDPV 0.126", "PRTC:FLOW:PLBPV 0.226", "PRTC:FLOW:AXBPV 0.181",
                            "PRTC:FLOW:CRBPV 0.234", "PRTC:FLOW:MUBPV 0.169"};
@@ -220,65 +220,92 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
                                 "expect Offset Adjustment enabled; expect Open Ar Gas Valve enabled; escape";
     struct Case {
         const char *name;
+        const std::string &scenario;
         std::vector<std::pair<const char *, const char *>> replies;
         const char *script;
-        Lines middle;       // between the vented measurement and "MNTE:SVC:SVAG 0"
-        std::string box;    // the message at the end, "" for none
-        const char *unread; // a query that must not be sent, or NULL
+        Lines middle;    // between the vented lines and "MNTE:SVC:SVAG 0"
+        std::string box; // the message at the end, "" for none
+        size_t lineReads;
     };
     const Case cases[] = {
-        {"accepted", {},
+        {"accepted", afcScenario, {},
          "click Offset Adjustment; answer Yes; wait 1100; expect #1000 = 0.150; escape; expect #1010 = 0.171; "
          "expect #1007 = 0.190; expect #1017 = 0.169; answer Yes; expect #33632 = 0.171; expect #33639 = 0.169; "
          "expect Close enabled; expect Offset Adjustment enabled; expect Open Ar Gas Valve unchecked; escape",
-         kStored, "", NULL},
-        {"report declined", {}, "click Offset Adjustment; answer Yes; wait 1100; expect #1000 visible; answer No; expect #33632 = 0.150; escape", {},
-         "", NULL},
-        {"line stays above 50 kPa", {{"PRTC:AIN:PGAR?", "55|50.1"}}, kFailed, {},
+         kStored, "", 1},
+        {"report declined", afcScenario, {},
+         "click Offset Adjustment; answer Yes; wait 1100; expect #1000 visible; answer No; expect #33632 = 0.150; "
+         "escape",
+         {}, "", 1},
+        {"line stays above 50 kPa", afcScenario, {{"PRTC:AIN:PGAR?", "55|50.1"}}, kFailed, {},
          Box("Ar Gas Line Mulfunction. Ar gas pressure does not become less than 50kPa while the main Ar valve is "
              "closed."),
-         "PRTC:AIN:PLDP?"},
-        {"50.0 passes; plasma DP just above", {{"PRTC:AIN:PGAR?", "55|50.0"}, {"PRTC:AIN:PLDP?", "0.3731"}}, kFailed,
-         {}, Box(SensorMessage("Plasma", "DP", "0.373")), "PRTC:AIN:AXDP?"},
-        {"aux DP low", {{"PRTC:AIN:AXDP?", "0.024"}}, kFailed, {}, Box(SensorMessage("Aux", "DP", "0.024")),
-         "PRTC:AIN:CRDP?"},
-        {"carrier DP high", {{"PRTC:AIN:CRDP?", "0.5"}}, kFailed, {}, Box(SensorMessage("Carrier", "DP", "0.500")),
-         "PRTC:AIN:MUDP?"},
-        {"makeup DP negative", {{"PRTC:AIN:MUDP?", "-0.1"}}, kFailed, {},
-         Box(SensorMessage("Makeup", "DP", "-0.100")), "PRTC:AIN:PLBP?"},
-        {"plasma BP high", {{"PRTC:AIN:PLBP?", "0.374"}}, kFailed, {}, Box(SensorMessage("Plasma", "BP", "0.374")),
-         "PRTC:AIN:AXBP?"},
-        {"aux BP zero", {{"PRTC:AIN:AXBP?", "0"}}, kFailed, {}, Box(SensorMessage("Aux", "BP", "0.000")),
-         "PRTC:AIN:CRBP?"},
-        {"carrier BP high", {{"PRTC:AIN:CRBP?", "1.25"}}, kFailed, {}, Box(SensorMessage("Carrier", "BP", "1.250")),
-         "PRTC:AIN:MUBP?"},
-        {"makeup BP low", {{"PRTC:AIN:MUBP?", "0.0249"}}, kFailed, {}, Box(SensorMessage("Makeup", "BP", "0.025")),
-         NULL},
+         2},
+        {"makeup BP drifted", driftScenario, {}, kFailed, {}, Box(SensorMessage("Makeup", "BP", "0.412")), 1},
     };
     for (const Case &c : cases) {
         cphost::Host host;
         Patient(host);
         host.setVariable("fakestatus", 1);
         host.setVariable("_AFC", 1);  // what the scenario's [host] section asks of a host program
-        host.setScenario(afcScenario);
-        bool linePressure = false;
-        for (const auto &r : c.replies) {
+        host.setScenario(c.scenario);
+        for (const auto &r : c.replies)
             host.addReply(r.first, r.second);
-            linePressure |= std::string(r.first) == "PRTC:AIN:PGAR?";
-        }
-        if (linePressure)  // the panel's own poll keeps its reply apart
-            host.addReply("PRTC:AIN:PGAR?;PGCR?;CHKP5?", "520.0;0.0;5.010");
+        host.addReply("PRTC:AIN:PGAR?;PGCR?;CHKP5?", "520.0;0.0;5.010");  // the poll keeps its own reply
         ASSERT_EQ(host.run("MaintGas", {}, c.script), 0) << c.name << ": " << host.error();
-        EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PGAR?"), linePressure ? 2u : 1u) << c.name;
         EXPECT_EQ(Writes(host), Concat({kReset336, kAdjustStart, c.middle, kAdjustEnd, kReset336})) << c.name;
         if (!c.box.empty()) {
             EXPECT_TRUE(Has(host, c.box)) << c.name;
         }
-        if (c.unread != NULL) {
-            EXPECT_EQ(CountOf(Queries(host), c.unread), 0u) << c.name;
-        }
+        EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PGAR?"), c.lineReads) << c.name;
+        EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PLDP?"), c.lineReads == 2 ? 0u : 1u) << c.name;
         EXPECT_TRUE(Has(host, "end 336 1")) << c.name;
     }
+
+    // Eight adjustments in a row, the k-th stopped by sensor k (each reads
+    // out of range once, then in range): the message names the first bad
+    // sensor with its reading, and the sensors after it are not read. The
+    // first also shows that a second line reading of exactly 50.0 passes.
+    struct Sensor {
+        const char *query;
+        const char *replies;
+        std::string message;
+    };
+    const Sensor sensors[] = {
+        {"PRTC:AIN:PLDP?", "0.3731|0.152", SensorMessage("Plasma", "DP", "0.373")},
+        {"PRTC:AIN:AXDP?", "0.024|0.148", SensorMessage("Aux", "DP", "0.024")},
+        {"PRTC:AIN:CRDP?", "0.5|0.161", SensorMessage("Carrier", "DP", "0.500")},
+        {"PRTC:AIN:MUDP?", "-0.1|0.139", SensorMessage("Makeup", "DP", "-0.100")},
+        {"PRTC:AIN:PLBP?", "0.374|0.205", SensorMessage("Plasma", "BP", "0.374")},
+        {"PRTC:AIN:AXBP?", "0|0.198", SensorMessage("Aux", "BP", "0.000")},
+        {"PRTC:AIN:CRBP?", "1.25|0.211", SensorMessage("Carrier", "BP", "1.250")},
+        {"PRTC:AIN:MUBP?", "0.0249", SensorMessage("Makeup", "BP", "0.025")},
+    };
+    cphost::Host host;
+    Patient(host);
+    host.setVariable("fakestatus", 1);
+    host.setVariable("_AFC", 1);
+    host.addReply("PRTC:AIN:PGAR?;PGCR?;CHKP5?", "520.0;0.0;5.010");
+    host.addReply("PRTC:AIN:PGAR?", "55|50.0");
+    std::string script;
+    Lines boxes, writes = kReset336;
+    for (const Sensor &s : sensors) {
+        host.addReply(s.query, s.replies);
+        script += "click Offset Adjustment; answer Yes; wait 1100; answer OK; ";
+        boxes.push_back(Box(s.message));
+        writes = Concat({writes, kAdjustStart, kAdjustEnd});
+    }
+    ASSERT_EQ(host.run("MaintGas", {}, script + "expect Offset Adjustment enabled; escape"), 0) << host.error();
+    EXPECT_EQ(Writes(host), Concat({writes, kReset336}));
+    Lines shown;
+    for (const std::string &line : host.transcript())
+        if (line.rfind("box \"\" \"", 0) == 0 && line.find("Sensor Offset") != std::string::npos)
+            shown.push_back(line);
+    EXPECT_EQ(shown, boxes);
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(CountOf(Queries(host), sensors[i].query), 8 - i) << sensors[i].query;
+    EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PGAR?"), 9u);
+    EXPECT_EQ(CountOf(Queries(host), "PRTC:FLOW:PLDPV?"), 1u);  // the stored offsets: only at open
 }
 
 // The question declined sends nothing; offline the adjustment runs without
