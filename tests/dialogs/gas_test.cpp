@@ -151,6 +151,13 @@ TEST(Gas, FieldsWriteTheirCommandsAfterValidation)
                                      "SYS:AXGST 0.00,0.500"},
                                     kReset269}));
 
+    // Ended from outside its close path (the host unwinding after a failed
+    // action), the dialog commits nothing of what was typed.
+    host.setActionTimeout(300);
+    ASSERT_EQ(host.run("MaintGas", {}, "type #26963 = 5; expect Close disabled"), cphost::kActionFailed);
+    EXPECT_EQ(Writes(host), kReset269);
+    host.setActionTimeout(5000);
+
     host.clearReplies();
     host.setVariable("_AFC", 1);
     ASSERT_EQ(host.run("MaintGas", {}, "type #33632 = 0.5; enter; type #33639 = 0.0304; enter; type #26992 = 50; "
