@@ -575,6 +575,107 @@
 #define IDC_WTR_NONE4        26815
 #define IDC_WTR_NONE5        26816
 
+/* ---- 269 Gas Controller Maintenance (also the controls 336 shares) ---- */
+#define IDC_GAS_OUTPUTS      26900 /* group "Outputs" */
+#define IDC_GAS_SVAG         26901
+#define IDC_GAS_SVOP         26902
+#define IDC_GAS_SVPRV        26903 /* 269 only */
+/* Output set points: label, edit field, unit. */
+#define IDC_GAS_SET_PL_L     26904
+#define IDC_GAS_SET_PL       26905
+#define IDC_GAS_SET_PL_U     26906
+#define IDC_GAS_SET_AX_L     26907
+#define IDC_GAS_SET_AX       26908
+#define IDC_GAS_SET_AX_U     26909
+#define IDC_GAS_SET_CR_L     26910
+#define IDC_GAS_SET_CR       26911
+#define IDC_GAS_SET_CR_U     26912
+#define IDC_GAS_SET_MU_L     26913
+#define IDC_GAS_SET_MU       26914
+#define IDC_GAS_SET_MU_U     26915
+#define IDC_GAS_SET_OP_L     26916
+#define IDC_GAS_SET_OP       26917
+#define IDC_GAS_SET_OP_U     26918
+/* Inputs: label, value and unit of each display. */
+#define IDC_GAS_INPUTS       26920 /* group "Inputs" */
+#define IDC_GAS_PGAR_L       26921
+#define IDC_GAS_PGAR         26922
+#define IDC_GAS_PGAR_U       26923
+#define IDC_GAS_PGCR_L       26924
+#define IDC_GAS_PGCR         26925
+#define IDC_GAS_PGCR_U       26926
+#define IDC_GAS_CHKP5_L      26927
+#define IDC_GAS_CHKP5        26928
+#define IDC_GAS_CHKP5_U      26929
+#define IDC_GAS_PGOPS_L      26930
+#define IDC_GAS_PGOPS        26931
+#define IDC_GAS_PGOPS_U      26932
+#define IDC_GAS_PGOP_L       26933
+#define IDC_GAS_PGOP         26934
+#define IDC_GAS_PGOP_U       26935
+#define IDC_GAS_OPGS_L       26936
+#define IDC_GAS_OPGS         26937
+#define IDC_GAS_OPGS_U       26938
+#define IDC_GAS_PLGS_L       26939 /* the measured flows (in 336 the "Flow" group) */
+#define IDC_GAS_PLGS         26940
+#define IDC_GAS_PLGS_U       26941
+#define IDC_GAS_AXGS_L       26942
+#define IDC_GAS_AXGS         26943
+#define IDC_GAS_AXGS_U       26944
+#define IDC_GAS_CRGS_L       26945
+#define IDC_GAS_CRGS         26946
+#define IDC_GAS_CRGS_U       26947
+#define IDC_GAS_MUGS_L       26948
+#define IDC_GAS_MUGS         26949
+#define IDC_GAS_MUGS_U       26950
+#define IDC_GAS_CHKVMF_L     26951 /* 269 only */
+#define IDC_GAS_CHKVMF       26952
+#define IDC_GAS_CHKVMF_U     26953
+/* System parameters: a grid of one row per gas. */
+#define IDC_GAS_SYSGROUP     26955 /* group "System Parameters" */
+#define IDC_GAS_LOWER_HEAD   26956
+#define IDC_GAS_TOL_HEAD     26957
+#define IDC_GAS_UNIT1_HEAD   26958
+#define IDC_GAS_OLMT_HEAD    26959 /* 269 only */
+#define IDC_GAS_OFFSET_HEAD  26960 /* 269 only */
+#define IDC_GAS_UNIT2_HEAD   26961
+#define IDC_GAS_PL_ROW       26962
+#define IDC_GAS_PL_LOWER     26963
+#define IDC_GAS_PL_TOL       26964
+#define IDC_GAS_PL_UNIT1     26965
+#define IDC_GAS_PL_OLMT      26966
+#define IDC_GAS_PL_OFFSET    26967 /* 269 only */
+#define IDC_GAS_PL_UNIT2     26968
+#define IDC_GAS_AX_ROW       26969
+#define IDC_GAS_AX_LOWER     26970
+#define IDC_GAS_AX_TOL       26971
+#define IDC_GAS_AX_UNIT1     26972
+#define IDC_GAS_AX_OLMT      26973
+#define IDC_GAS_AX_OFFSET    26974 /* 269 only */
+#define IDC_GAS_AX_UNIT2     26975
+#define IDC_GAS_CR_ROW       26976
+#define IDC_GAS_CR_NOLOWER   26977 /* "---" */
+#define IDC_GAS_CR_TOL       26978
+#define IDC_GAS_CR_UNIT1     26979
+#define IDC_GAS_CR_OLMT      26980
+#define IDC_GAS_CR_OFFSET    26981 /* 269 only */
+#define IDC_GAS_CR_UNIT2     26982
+#define IDC_GAS_MU_ROW       26983
+#define IDC_GAS_MU_NOLOWER   26984 /* "---" */
+#define IDC_GAS_MU_TOL       26985
+#define IDC_GAS_MU_UNIT1     26986
+#define IDC_GAS_MU_OLMT      26987
+#define IDC_GAS_MU_OFFSET    26988 /* 269 only */
+#define IDC_GAS_MU_UNIT2     26989
+#define IDC_GAS_OP_ROW       26990
+#define IDC_GAS_OP_NOLOWER   26991 /* "---" */
+#define IDC_GAS_OP_TOL       26992
+#define IDC_GAS_OP_UNIT1     26993
+#define IDC_GAS_OP_OLMT      26994
+#define IDC_GAS_OP_OFFSET    26995 /* 269 only */
+#define IDC_GAS_OP_UNIT2     26996
+#define IDC_GAS_ADJUST       1300  /* "Offset Adjustment", the same id in both templates */
+
 /* ---- 270 Spray Chamber Chiller Maintenance (the instrument's fixed control ids) ---- */
 #define IDC_SC_SETPOINT      1003 /* temperature set point */
 #define IDC_SC_CONTROL       1004 /* "Enable Temp Control" */
@@ -931,5 +1032,59 @@
 #define IDC_C321_ROW7_L      32117
 #define IDC_C321_ROW8_L      32118
 #define IDC_C321_ROW9_L      32119
+
+/* ---- 336 Gas Controller Maintenance with the AFC (beside the 269 ids it shares) ---- */
+#define IDC_GAS_FLOW_GROUP   33600 /* group "Flow": the 269 flow displays */
+#define IDC_GAS_TMPGS_L      33601
+#define IDC_GAS_TMPGS        33602
+#define IDC_GAS_TMPGS_U      33603
+#define IDC_GAS_DPKPA_GROUP  33604 /* group "DP Press" */
+#define IDC_GAS_PLDPKPA_L    33605
+#define IDC_GAS_PLDPKPA      33606
+#define IDC_GAS_PLDPKPA_U    33607
+#define IDC_GAS_AXDPKPA_L    33608
+#define IDC_GAS_AXDPKPA      33609
+#define IDC_GAS_AXDPKPA_U    33610
+#define IDC_GAS_CRDPKPA_L    33611
+#define IDC_GAS_CRDPKPA      33612
+#define IDC_GAS_CRDPKPA_U    33613
+#define IDC_GAS_MUDPKPA_L    33614
+#define IDC_GAS_MUDPKPA      33615
+#define IDC_GAS_MUDPKPA_U    33616
+#define IDC_GAS_BPKPA_GROUP  33617 /* group "BP Press" */
+#define IDC_GAS_PLBPKPA_L    33618
+#define IDC_GAS_PLBPKPA      33619
+#define IDC_GAS_PLBPKPA_U    33620
+#define IDC_GAS_AXBPKPA_L    33621
+#define IDC_GAS_AXBPKPA      33622
+#define IDC_GAS_AXBPKPA_U    33623
+#define IDC_GAS_CRBPKPA_L    33624
+#define IDC_GAS_CRBPKPA      33625
+#define IDC_GAS_CRBPKPA_U    33626
+#define IDC_GAS_MUBPKPA_L    33627
+#define IDC_GAS_MUBPKPA      33628
+#define IDC_GAS_MUBPKPA_U    33629
+#define IDC_GAS_DP_HEAD      33630
+#define IDC_GAS_BP_HEAD      33631
+/* Stored sensor offsets, in the order the offset adjustment measures them. */
+#define IDC_GAS_PL_DPV       33632
+#define IDC_GAS_AX_DPV       33633
+#define IDC_GAS_CR_DPV       33634
+#define IDC_GAS_MU_DPV       33635
+#define IDC_GAS_PL_BPV       33636
+#define IDC_GAS_AX_BPV       33637
+#define IDC_GAS_CR_BPV       33638
+#define IDC_GAS_MU_BPV       33639
+
+/* ---- 343 Offset Adjustment (the report of the sensor offset adjustment) ---- */
+#define IDC_GASREP_DONE      34300 /* "Offset adjustment completed." */
+#define IDC_GASREP_ROW       34301 /* 34301..34308: the row captions */
+#define IDC_GASREP_ARROW     34310 /* 34310..34317: "->" */
+#define IDC_GASREP_UNIT      34320 /* 34320..34327: "(V)" */
+#define IDC_GASREP_QUESTION  34330 /* "Update the value?" */
+#define IDC_GASREP_OLD       1000  /* 1000..1007: the stored offsets */
+#define IDC_GASREP_NEW       1010  /* 1010..1017: the measured ones */
+#define IDC_GASREP_YES       6     /* IDYES */
+#define IDC_GASREP_NO        7     /* IDNO */
 
 #endif

@@ -60,6 +60,7 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintXYZ",
         "MaintWater",
         "MaintSC",
+        "MaintGas",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";

@@ -90,7 +90,15 @@ TEST_F(SimTest, AfcScenarioGivesTheOffsetAdjustmentNewValues)
         differ += std::abs(now - stored) > 0.005;
     }
     EXPECT_EQ(differ, 8);
+    // The vented line no longer lifts the back-pressure sensors: they read
+    // their zero offsets to the last digit.
+    EXPECT_EQ(Value("PRTC:AIN:PLBP?"), "0.226");
+    EXPECT_EQ(Value("PRTC:AIN:MUBP?"), "0.169");
     Say("MNTE:SVC:SVAG 0");
+
+    // The drifted scenario takes the makeup BP sensor out of range.
+    ASSERT_EQ(tvsim_LoadScenario(Scenario("afc-gas-drift.ini").c_str()), 0) << tvsim_LastError();
+    EXPECT_EQ(Value("PRTC:AIN:MUBP?"), "0.412");
 }
 
 TEST_F(SimTest, ScenarioSectionsApplyInOrder)
