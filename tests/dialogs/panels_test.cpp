@@ -54,6 +54,8 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintVacuum",
         "MaintPeriPump",
         "MaintHousing",
+        "MaintOctPole",
+        "MaintDetector",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";
