@@ -310,3 +310,18 @@ TEST_F(SimTest, DetectorHighVoltagesRampAndDischarge)
     EXPECT_LT(Number("PRTC:AIN:EMGVP?"), first * 0.23 + 0.1);
     EXPECT_GT(PollUntil("PRTC:AIN:EMHVP?", [](double v) { return v == 0.0; }), 3);
 }
+
+// The octopole's RF follows its set point under feedback and the oscillator
+// level without it (frequency tuning mode); RF enable off leaves nothing.
+TEST_F(SimTest, OctopoleRfFollowsFeedbackMode)
+{
+    Say("PRTC:LENS:OPA 120.0");
+    Say("PRTC:LENS:OPRFL 40.0");
+    EXPECT_EQ(Value("PRTC:AIN:OPAP?;OPAN?;OPA?"), "120.3;119.7;120.0");
+    Say("PRTC:BOUT:OPFB OFF");
+    EXPECT_EQ(Value("PRTC:AIN:OPA?"), "100.0");
+    Say("PRTC:LENS:OPRFL 60.0");
+    EXPECT_EQ(Value("PRTC:AIN:OPA?"), "150.0");
+    Say("PRTC:BOUT:OPRFEN OFF");
+    EXPECT_EQ(Value("PRTC:AIN:OPA?"), "0.1");
+}
