@@ -27,14 +27,14 @@
 
 namespace {
 
-const int kAnalogHvDef = 1767;     /* "PRTC:AOUT:EMHVA " */
-const int kPulseHvDef = 1768;      /* "PRTC:AOUT:EMHVP " */
-const int kDiscriminatorDef = 1770; /* "PRTC:MASS:DSCR " */
-const int kEmGateOpenOutDef = 1784;  /* "PRTC:AOUT:EMEL " */
-const int kEmGateCloseOutDef = 1782; /* "PRTC:AOUT:EMGVA " */
-const int kEmGateOpenDef = 1580;   /* stored "SYS:EMEL" */
-const int kEmGateCloseDef = 1501;  /* stored "SYS:EMGVA" */
-const int kPulseGateDef = 1502;    /* stored "SYS:EMGVP" */
+const int kAnalogHvDef = 1767;        /* "PRTC:AOUT:EMHVA " */
+const int kPulseHvDef = 1768;         /* "PRTC:AOUT:EMHVP " */
+const int kDiscriminatorDef = 1770;   /* "PRTC:MASS:DSCR " */
+const int kEmGateOpenOutDef = 1784;   /* "PRTC:AOUT:EMEL " */
+const int kEmGateCloseOutDef = 1782;  /* "PRTC:AOUT:EMGVA " */
+const int kEmGateOpenDef = 1580;      /* stored "SYS:EMEL" */
+const int kEmGateCloseDef = 1501;     /* stored "SYS:EMGVA" */
+const int kPulseGateDef = 1502;       /* stored "SYS:EMGVP" */
 
 const int kType2 = 2;
 
