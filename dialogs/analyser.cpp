@@ -4,10 +4,12 @@
  */
 #include <windows.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "analyser.h"
 #include "fields/numeric.h"
 #include "fields/param_fields.h"
+#include "link/channel.h"
 #include "link/reply_field.h"
 
 const char kParkMass[] = "-2";
@@ -33,5 +35,35 @@ BOOL SendMassCommand(HWND dialog, int gateCode, const char *massText)
     char command[64];
     snprintf(command, sizeof command, "%s%d, %.40s", def.prefix, gateCode, massText);
     SendCommand(dialog, command);
+    return TRUE;
+}
+
+void ReadStoredFields(PluginHandle handle, HWND dialog, const StoredField *fields, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        if (i == 0 || strcmp(fields[i].query, fields[i - 1].query) != 0)
+            QueryInstrument(dialog, fields[i].query);
+        SetNumberText(handle, dialog, fields[i].id, "%E", ReplyField(fields[i].replyField, ReplyBuffer));
+        ValidateParamField(handle, dialog, fields[i].id, fields[i].paramId);
+    }
+}
+
+BOOL SendFieldValues(HWND dialog, const char *command, const int *ids, size_t count)
+{
+    char line[64];
+    int length = snprintf(line, sizeof line, "%s ", command);
+    if (length < 0 || length >= static_cast<int>(sizeof line))
+        return FALSE;
+    for (size_t i = 0; i < count; ++i) {
+        char text[20];
+        if (!FieldNumber(dialog, ids[i], text))
+            return FALSE;
+        int room = static_cast<int>(sizeof line) - length;
+        int n = snprintf(line + length, static_cast<size_t>(room), i == 0 ? "%s" : ",%s", text);
+        if (n < 0 || n >= room)
+            return FALSE;
+        length += n;
+    }
+    SendCommand(dialog, line);
     return TRUE;
 }

@@ -32,4 +32,24 @@ void SendHvSwitch(PluginHandle handle, HWND dialog, const FrameOutput &output);
    is FALSE. */
 BOOL SendMassCommand(HWND dialog, int gateCode, const char *massText);
 
+/* A stored parameter shown in an edit field: value `replyField` of the reply
+   to `query`, normalised with definition `paramId`. */
+struct StoredField {
+    const char *query;
+    int replyField;
+    int id;
+    int paramId;
+};
+
+/* Reads stored parameters into their fields: each query is asked once
+   (consecutive rows with the same query share its reply), each value shown
+   with "%E" and then normalised with its definition. */
+void ReadStoredFields(PluginHandle handle, HWND dialog, const StoredField *fields, size_t count);
+
+/* Writes `command`, a blank and the texts of the fields `ids` joined by
+   commas ("SYS:OCP 45.0,7"). Nothing is written, and the answer is FALSE,
+   when a text is not a plain number or the line would not fit in 63
+   characters. */
+BOOL SendFieldValues(HWND dialog, const char *command, const int *ids, size_t count);
+
 #endif

@@ -64,7 +64,6 @@
 #define IDC_HELPBTN    9
 #define IDC_UPDATE  1000
 #define IDC_DLGINFO 99   /* the DLGINFO control naming the template */
-#define IDC_PENDING_NOTE 98 /* the note of a panel not built yet */
 
 /* ---- 225 Vacuum Maintenance ---- */
 #define IDC_VAC_RP1          22500
@@ -536,6 +535,157 @@
 #define IDC_L263_MVN         26397
 #define IDC_L263_HVP_L       26398
 #define IDC_L263_HVP         26399
+
+/* ---- 266 Octopole Maintenance ---- */
+#define IDC_OCT_S24          26600
+#define IDC_OCT_S24_V        26601
+#define IDC_OCT_S24_U        26602
+#define IDC_OCT_OUTPUTS      26603 /* group "Outputs" */
+#define IDC_OCT_HV           26604
+#define IDC_OCT_TUNING       26605 /* "Frequency Tuning Mode": feedback off while ticked */
+#define IDC_OCT_RFEN         26606
+#define IDC_OCT_BIAS_L       26607
+#define IDC_OCT_BIAS         26608
+#define IDC_OCT_BIAS_U       26609
+#define IDC_OCT_RF_L         26610
+#define IDC_OCT_RF           26611
+#define IDC_OCT_RF_U         26612
+#define IDC_OCT_FETB_L       26613
+#define IDC_OCT_FETB         26614
+#define IDC_OCT_FETB_U       26615
+#define IDC_OCT_SYSGROUP     26616 /* group "System Parameters" */
+#define IDC_OCT_FRQ_L        26617
+#define IDC_OCT_FRQ          26618
+#define IDC_OCT_FRQ_U        26619
+#define IDC_OCT_LEVEL_L      26620
+#define IDC_OCT_LEVEL        26621
+#define IDC_OCT_LEVEL_U      26622
+#define IDC_OCT_RAMP_L       26623
+#define IDC_OCT_RAMP         26624
+#define IDC_OCT_RAMP_U       26625
+#define IDC_OCT_BEND_L       26626
+#define IDC_OCT_BEND         26627
+#define IDC_OCT_BEND_U       26628
+#define IDC_OCT_SCAN_L       26629
+#define IDC_OCT_SCAN         26630
+#define IDC_OCT_BITS         26631 /* group "Bit Inputs" */
+#define IDC_OCT_FBER_L       26632
+#define IDC_OCT_FBER         26633
+#define IDC_OCT_IDER_L       26634
+#define IDC_OCT_IDER         26635
+#define IDC_OCT_ANALOG       26636 /* group "Analog Inputs" */
+#define IDC_OCT_BIAS_IN_L    26637
+#define IDC_OCT_BIAS_IN      26638
+#define IDC_OCT_BIAS_IN_U    26639
+#define IDC_OCT_OPAP_L       26640
+#define IDC_OCT_OPAP         26641
+#define IDC_OCT_OPAP_U       26642
+#define IDC_OCT_OPAN_L       26643
+#define IDC_OCT_OPAN         26644
+#define IDC_OCT_OPAN_U       26645
+#define IDC_OCT_OPA_L        26646
+#define IDC_OCT_OPA          26647
+#define IDC_OCT_OPA_U        26648
+#define IDC_OCT_OPBIA_L      26649
+#define IDC_OCT_OPBIA        26650
+#define IDC_OCT_OPBIA_U      26651
+#define IDC_OCT_OPID_L       26652
+#define IDC_OCT_OPID         26653
+#define IDC_OCT_OPID_U       26654
+
+/* ---- 267 Detector Maintenance ---- */
+#define IDC_DET_S24          26700
+#define IDC_DET_S24_V        26701
+#define IDC_DET_S24_U        26702
+#define IDC_DET_OUTPUTS      26703 /* group "Outputs" */
+#define IDC_DET_HV           26704
+#define IDC_DET_EMGATE       26705 /* "Open EM Gate" */
+#define IDC_DET_PULSEGATE    26706 /* "Open Pulse Gate" */
+#define IDC_DET_LOGTC        26707 /* "Enable LogAmp Temp Control" */
+#define IDC_DET_HVA_L        26708
+#define IDC_DET_HVA          26709
+#define IDC_DET_HVA_U        26710
+#define IDC_DET_HVP_L        26711
+#define IDC_DET_HVP          26712
+#define IDC_DET_HVP_U        26713
+#define IDC_DET_DSCR_L       26714
+#define IDC_DET_DSCR         26715
+#define IDC_DET_DSCR_U       26716
+#define IDC_DET_SYSGROUP     26717 /* group "System Parameters" */
+/* The 15 stored parameters, top to bottom: label, field, unit. */
+#define IDC_DET_EMEL_L       26718
+#define IDC_DET_EMEL         26719
+#define IDC_DET_EMEL_U       26720
+#define IDC_DET_EMGVA_L      26721
+#define IDC_DET_EMGVA        26722
+#define IDC_DET_EMGVA_U      26723
+#define IDC_DET_EMGVP_L      26724
+#define IDC_DET_EMGVP        26725
+#define IDC_DET_EMGVP_U      26726
+#define IDC_DET_PLMT_L       26727
+#define IDC_DET_PLMT         26728
+#define IDC_DET_PLMT_U       26729
+#define IDC_DET_ALMT_L       26730
+#define IDC_DET_ALMT         26731
+#define IDC_DET_ALMT_U       26732
+#define IDC_DET_DTIME_L      26733
+#define IDC_DET_DTIME        26734
+#define IDC_DET_DTIME_U      26735
+#define IDC_DET_REFMASS_L    26736
+#define IDC_DET_REFMASS      26737
+#define IDC_DET_REFMASS_U    26738
+#define IDC_DET_CORR_L       26739
+#define IDC_DET_CORR         26740
+#define IDC_DET_CORR_U       26741
+#define IDC_DET_XUPPER_L     26742
+#define IDC_DET_XUPPER       26743
+#define IDC_DET_XUPPER_U     26744
+#define IDC_DET_XLOWER_L     26745
+#define IDC_DET_XLOWER       26746
+#define IDC_DET_XLOWER_U     26747
+#define IDC_DET_LOGTLMT_L    26748
+#define IDC_DET_LOGTLMT      26749
+#define IDC_DET_LOGTLMT_U    26750
+#define IDC_DET_ALERT_L      26751
+#define IDC_DET_ALERT        26752
+#define IDC_DET_ALERT_U      26753
+#define IDC_DET_WAIT_L       26754
+#define IDC_DET_WAIT         26755
+#define IDC_DET_WAIT_U       26756
+#define IDC_DET_TUNE_L       26757
+#define IDC_DET_TUNE         26758
+#define IDC_DET_TUNE_U       26759
+#define IDC_DET_DSCRLMT_L    26760
+#define IDC_DET_DSCRLMT      26761
+#define IDC_DET_DSCRLMT_U    26762
+#define IDC_DET_BITS         26763 /* group "Bit Inputs" */
+#define IDC_DET_EMPRA_L      26764
+#define IDC_DET_EMPRA        26765
+#define IDC_DET_EMPRP_L      26766
+#define IDC_DET_EMPRP        26767
+#define IDC_DET_ANALOG       26768 /* group "Analog Inputs" */
+#define IDC_DET_HVA_IN_L     26769
+#define IDC_DET_HVA_IN       26770
+#define IDC_DET_HVA_IN_U     26771
+#define IDC_DET_HVP_IN_L     26772
+#define IDC_DET_HVP_IN       26773
+#define IDC_DET_HVP_IN_U     26774
+#define IDC_DET_EMGVA_IN_L   26775
+#define IDC_DET_EMGVA_IN     26776
+#define IDC_DET_EMGVA_IN_U   26777
+#define IDC_DET_EMGVP_IN_L   26778
+#define IDC_DET_EMGVP_IN     26779
+#define IDC_DET_EMGVP_IN_U   26780
+#define IDC_DET_TLOGA_L      26781
+#define IDC_DET_TLOGA        26782
+#define IDC_DET_TLOGA_U      26783
+#define IDC_DET_LOGAMP       26784 /* group "Log Amp Parameters" */
+#define IDC_DET_GAIN_L       26785
+#define IDC_DET_GAIN         26786
+#define IDC_DET_OFFSET_L     26787
+#define IDC_DET_OFFSET       26788
+#define IDC_DET_LOGREF_L     26789
+#define IDC_DET_LOGREF       26790
 
 /* ---- 268 Water Controller Maintenance (the instrument's fixed control ids) ---- */
 #define IDC_WTR_VALVE        1002 /* "Open Water Valve" */

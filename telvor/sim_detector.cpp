@@ -1,9 +1,12 @@
 /*
- * sim_detector.cpp -- the detector: analog and pulse high voltages, the two
- * gates set by the gate code of the mass command, the discriminator, the
- * log amplifier's temperature control, and the detector parameters stored in
- * the instrument.
+ * sim_detector.cpp -- the detector: analog and pulse high voltages that
+ * ramp toward their set points while the HV supply is enabled (and
+ * discharge when it is not), the two gates set by the gate code of the mass
+ * command, the discriminator, the log amplifier's temperature control, and
+ * the detector parameters stored in the instrument.
  */
+#include <algorithm>
+
 #include "sim_model_parts.h"
 
 namespace tvsim {
@@ -25,6 +28,10 @@ const StoredRow kStored[] = {
     {"SYS:DSCRLMT", "8.0"},
 };
 
+const char *const kHighVoltage[2] = {"PRTC:AOUT:EMHVA", "PRTC:AOUT:EMHVP"};
+const double kRampVoltsPerStep = 60.0;  // the supply's slew: 1850 V take about 30 exchanges
+const double kDischargeRate = 0.3;      // share of the voltage lost per exchange with the supply off
+
 const SetpointRow kSetpoints[] = {
     {"PRTC:AOUT:EMHVA", 1850.0, "%.0f"}, {"PRTC:AOUT:EMHVP", 1250.0, "%.0f"}, {"PRTC:AOUT:EMEL", -12.0, "%.1f"},
     {"PRTC:AOUT:EMGVA", 185.0, "%.1f"},  {"PRTC:AOUT:EMGVP", 23.0, "%.1f"},   {"PRTC:MASS:DSCR", 10.0, "%.1f"},
@@ -43,23 +50,33 @@ void Model::BuildDetector()
 
     AddInput("PRTC:BIN:EMPRA", "%.0f", 0, [](const Model &m, double l) { return (m.gateCode_ & 4) ? l : 1.0; });
     AddInput("PRTC:BIN:EMPRP", "%.0f", 0, [](const Model &m, double l) { return (m.gateCode_ & 8) ? l : 1.0; });
-    AddInput("PRTC:AIN:EMHVA", "%.1f", 0, [](const Model &m, double l) {
-        return m.On("PRTC:BOUT:LHVEN") ? m.Set("PRTC:AOUT:EMHVA") + l : 0.0;
-    });
-    AddInput("PRTC:AIN:EMHVP", "%.1f", 0, [](const Model &m, double l) {
-        return m.On("PRTC:BOUT:LHVEN") ? m.Set("PRTC:AOUT:EMHVP") + l : 0.0;
-    });
+    // The supply starts at its tuned voltages (it is enabled by default).
+    for (int i = 0; i < 2; ++i)
+        emhv_[i] = setpoints_[kHighVoltage[i]];
+    AddInput("PRTC:AIN:EMHVA", "%.1f", 0, [](const Model &m, double l) { return m.emhv_[0] + l; });
+    AddInput("PRTC:AIN:EMHVP", "%.1f", 0, [](const Model &m, double l) { return m.emhv_[1] + l; });
     AddInput("PRTC:AIN:EMGVA", "%.1f", 0, [](const Model &m, double l) {
         return l + ((m.gateCode_ & 4) ? m.Set("PRTC:AOUT:EMGVA") : m.Set("PRTC:AOUT:EMEL"));
     });
     AddInput("PRTC:AIN:EMGVP", "%.1f", 0.5, [](const Model &m, double l) {
-        return (m.gateCode_ & 8) ? m.Set("PRTC:AOUT:EMHVP") * m.Set("PRTC:AOUT:EMGVP") / 100.0 : l;
+        return (m.gateCode_ & 8) ? m.emhv_[1] * m.Set("PRTC:AOUT:EMGVP") / 100.0 : l;
     });
     AddInput("PRTC:MASS:TLOGA", "%.0f", 40, nullptr, &tloga_);
 }
 
 void Model::TickDetector()
 {
+    for (int i = 0; i < 2; ++i) {
+        double &v = emhv_[i];
+        if (!On("PRTC:BOUT:LHVEN")) {
+            RelaxLinear(v, 0.0, kDischargeRate);
+            if (v < 0.5)
+                v = 0.0;
+            continue;
+        }
+        double target = Set(kHighVoltage[i]);
+        v = target > v ? std::min(target, v + kRampVoltsPerStep) : std::max(target, v - kRampVoltsPerStep);
+    }
     RelaxLinear(tloga_, On("PRTC:MASS:TLOGSW") ? Level("PRTC:MASS:TLOGA") : 27.0, 0.05);
 }
 

@@ -194,6 +194,7 @@ private:
     double gate_ = 0;              // gate valve travel, 0 closed .. 1 open
     double pgar_ = 0;              // argon line pressure, kPa
     double tmpqp_ = 0, tmps_ = 0, tloga_ = 0;
+    double emhv_[2] = {0, 0};      // detector analog and pulse high voltages as they stand (sim_detector.cpp)
     bool chiller_ = false;
     double chillerSet_ = 0;
     int gateCode_ = 15;

@@ -2,6 +2,10 @@
  * sim_octopole.cpp -- the octopole ion guide: its RF amplitude, FET bias and
  * frequency set points, the RF enable and feedback switches, the readbacks
  * that follow them, and its parameters stored in the instrument.
+ *
+ * With the feedback on (the normal mode) the RF amplitude is regulated to
+ * its set point; with it off (the panel's frequency tuning mode) the
+ * amplifier runs open loop and the amplitude follows the oscillator level.
  */
 #include "sim_model_parts.h"
 
@@ -28,6 +32,8 @@ const SetpointRow kSetpoints[] = {
 
 const char *const kQuietBits[] = {"PRTC:BIN:OPFBER", "PRTC:BIN:OPIDER"};
 
+const double kOpenLoopVoltsPerPercent = 2.5;  // amplitude per % of oscillator level without feedback
+
 }  // namespace
 
 void Model::BuildOctopole()
@@ -40,15 +46,17 @@ void Model::BuildOctopole()
     for (const char *bit : kQuietBits)
         AddInput(bit, "%.0f", 0);
 
-    AddInput("PRTC:AIN:OPAP", "%.1f", 0.3, [](const Model &m, double l) {
-        return m.On("PRTC:BOUT:OPRFEN") ? m.Set("PRTC:LENS:OPA") + l : 0.1;
-    });
-    AddInput("PRTC:AIN:OPAN", "%.1f", -0.3, [](const Model &m, double l) {
-        return m.On("PRTC:BOUT:OPRFEN") ? m.Set("PRTC:LENS:OPA") + l : 0.1;
-    });
-    AddInput("PRTC:AIN:OPA", "%.1f", 0, [](const Model &m, double l) {
-        return m.On("PRTC:BOUT:OPRFEN") ? m.Set("PRTC:LENS:OPA") + l : 0.1;
-    });
+    // The RF readbacks: the amplitude delivered plus the readback's offset (its level).
+    ComputeFn rf = [](const Model &m, double l) {
+        if (!m.On("PRTC:BOUT:OPRFEN"))
+            return 0.1;
+        double amplitude = m.On("PRTC:BOUT:OPFB") ? m.Set("PRTC:LENS:OPA")
+                                                  : kOpenLoopVoltsPerPercent * m.Set("PRTC:LENS:OPRFL");
+        return amplitude + l;
+    };
+    AddInput("PRTC:AIN:OPAP", "%.1f", 0.3, rf);
+    AddInput("PRTC:AIN:OPAN", "%.1f", -0.3, rf);
+    AddInput("PRTC:AIN:OPA", "%.1f", 0, rf);
     AddInput("PRTC:AIN:OPBIA", "%.3f", 0, [](const Model &m, double l) { return m.Set("PRTC:LENS:OPFETB") + l; });
     AddInput("PRTC:AIN:OPID", "%.3f", 0.850,
              [](const Model &m, double l) { return m.On("PRTC:BOUT:OPRFEN") ? l : 0.005; });

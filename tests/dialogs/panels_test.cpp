@@ -49,7 +49,6 @@ TEST(PeriPump, StopsThePumpsAtOpenAndCloseAndSendsATypedSpeedInRange)
 // down (an edit field losing the focus then must not commit).
 TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
 {
-    // Each panel adds its command here when it is built.
     const char *const commands[] = {
         "MaintVacuum",
         "MaintRF",
@@ -61,6 +60,8 @@ TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
         "MaintWater",
         "MaintSC",
         "MaintGas",
+        "MaintOctPole",
+        "MaintDetector",
     };
     const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
                             "and Analysis mode.\" -> OK";

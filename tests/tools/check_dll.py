@@ -184,8 +184,10 @@ def main():
     missing = [n for n, data in dialogs.items() if f"KTDLG{n}".encode("utf-16-le") not in data]
     check("every template carries its DLGINFO control", dialogs and not missing and
           all(b"D\0L\0G\0I\0N\0F\0O\0" in d for d in dialogs.values()), f"{missing}")
-    for n in (225, 259, 268, 270, 271, 272, 274):
-        check(f"template {n} present", n in dialogs)
+    templates = {225, 226, 258, 259, 261, 263, 266, 267, 268, 269, 270, 271, 272, 274, 289, 293, 294, 314, 320,
+                 321, 336, 343}
+    check("the 22 dialog templates, no other", set(dialogs) == templates,
+          f"missing {sorted(templates - set(dialogs))}, extra {sorted(set(dialogs) - templates)}")
 
     passed = sum(results)
     print(f"{passed} passed, {len(results) - passed} failed")
