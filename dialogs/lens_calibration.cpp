@@ -9,24 +9,18 @@
  * record (not the state), "hData2" whether "_Lens2" is set.
  */
 #include <windows.h>
-#include <stdint.h>
 #include <stdio.h>
 
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
+#include "lens_calibration.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "plugin/host_number.h"
 #include "resources/resource.h"
 
 namespace {
-
-/* The creation record CalLens hands over: plug-in handle, then lens flag. */
-struct CalLensRecord {
-    HostWord handle;
-    uint32_t lensFlag;
-};
 
 const char kPasskey[] = "srvPasskey";
 const char kData[] = "hData";

@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "dialogs/dialog_procs.h"
+#include "dialogs/lens_calibration.h"
 #include "host_services.h"
 #include "link/instrument_state.h"
 #include "resources/resource.h"
@@ -71,12 +72,6 @@ DialogChoice ChooseGas(PluginHandle handle)
 {
     return {static_cast<UINT>(OptionSet(handle, IDS_AFC_VARIABLE) ? IDD_GAS_336 : IDD_GAS_269), KtDlg269Proc};
 }
-
-/* The lens calibration's creation record: the plug-in handle and the lens flag. */
-struct CalLensRecord {
-    HostWord handle;
-    uint32_t lensFlag;
-};
 
 DialogChoice ChooseCalLens(PluginHandle handle)
 {
