@@ -30,7 +30,7 @@ while IFS= read -r line; do
 done < tour-lines.txt
 rm -f tour-line.txt tour-lines.txt
 echo "pictures in $out:"
-ls "$out"/*.png 2>/dev/null
+ls "$out"/*.png 2>/dev/null && python3 "$here/png_compact.py" "$out"/*.png
 python3 "$here/gallery.py" "$here/.." "$out" "$out/panels.md" "" || status=1
 if [ -n "$docs" ]; then
   mkdir -p "$docs/images"
