@@ -130,6 +130,10 @@ bool parseOne(const std::string &source, Action &a, std::string &error)
         a.verb = Verb::Wait;
         if (!parseCount(rest, a.count))
             return fail("expected milliseconds");
+    } else if (equalsNoCase(verb, "show")) {
+        a.verb = Verb::Show;
+        if (!rest.empty())
+            return fail("takes no operand");
     } else if (equalsNoCase(verb, "shot")) {
         a.verb = Verb::Shot;
         a.name = operand(rest);

@@ -11,7 +11,7 @@
 
 namespace cphost {
 
-enum class Verb { Click, Type, Set, Tab, Enter, Escape, Answer, Tick, Expect, Shot, Wait };
+enum class Verb { Click, Type, Set, Tab, Enter, Escape, Answer, Tick, Expect, Shot, Wait, Show };
 
 /* What `expect NAME STATE` checks. */
 enum class Expectation { Text, Enabled, Disabled, Checked, Unchecked, Hidden, Visible };

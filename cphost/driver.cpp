@@ -386,6 +386,13 @@ struct Driver {
                 return failed(reason);
             return Try::Done;
         }
+        case Verb::Show:
+            if (!top)
+                return later("no dialog or message box is open");
+            begin();
+            for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                run.emit("show #" + std::to_string(GetDlgCtrlID(child)) + " \"" + quoteField(windowText(child)) + "\"");
+            return Try::Done;
         case Verb::Wait:
             begin();
             run.waiting = true;

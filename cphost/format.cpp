@@ -38,12 +38,20 @@ std::string renderOne(std::string piece, char conversion, const uint8_t *slot)
     // Length modifiers are decided here from the slot layout, not by the text:
     // strip them and add back what the C library needs.
     bool isShort = piece.size() >= 3 && piece[piece.size() - 2] == 'h';
-    std::string clean;
-    for (size_t i = 0; i + 1 < piece.size(); ++i) {
+    // Only flags, a width and a precision (three digits at most each) reach
+    // the C library; anything else in the piece (a '*', which the plug-in
+    // takes no slot for, a wide conversion such as 'S', a '$' argument
+    // number) would make it read what the slot does not hold: such a piece
+    // is printed as it stands.
+    std::string clean = "%";
+    size_t digits = 0;
+    for (size_t i = 1; i + 1 < piece.size(); ++i) {
         char c = piece[i];
         if (c == 'h' || c == 'l' || c == 'L' || c == 'q' || c == 'j' || c == 'z' || c == 't' || c == 'I')
             continue;
-        if (c == '*')  // the plug-in takes no slot for '*': print the piece as it stands
+        bool digit = c >= '0' && c <= '9';
+        digits = digit ? digits + 1 : 0;
+        if ((!digit && !strchr("-+ #.", c)) || digits > 3)
             return piece;
         clean += c;
     }

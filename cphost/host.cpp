@@ -91,6 +91,35 @@ const char *buttonName(int answer)
     }
 }
 
+/* What a dialog still holds when it is destroyed is a leak of the plug-in:
+   every window property is written "# left property NAME NNN", every timer
+   still running (held) "# left timer ID NNN". */
+BOOL CALLBACK collectProperty(HWND, LPSTR name, HANDLE, ULONG_PTR names)
+{
+    std::string text = IS_INTRESOURCE(name) ? "#" + std::to_string((uintptr_t)name) : std::string(name);
+    reinterpret_cast<std::vector<std::string> *>(names)->push_back(text);
+    return TRUE;
+}
+
+void reportLeftProperties(Host::Impl *run, HWND window, int number)
+{
+    std::vector<std::string> names;
+    EnumPropsExA(window, collectProperty, reinterpret_cast<LPARAM>(&names));
+    for (const std::string &name : names)
+        run->emit("# left property " + name + " " + std::to_string(number));
+}
+
+void reportLeftTimers(Host::Impl *run, HWND window, int number)
+{
+    for (auto it = run->heldTimers.begin(); it != run->heldTimers.end();)
+        if (it->first == window) {
+            run->emit("# left timer " + std::to_string((unsigned long long)it->second) + " " + std::to_string(number));
+            it = run->heldTimers.erase(it);
+        } else {
+            ++it;
+        }
+}
+
 INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Host::Impl *run = g_run;
@@ -118,7 +147,11 @@ INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         run->emit("dialog " + std::to_string(frame->templateNumber) + " \"" + quoteField(windowText(window)) + "\"");
     }
     DLGPROC proc = frame->proc;  // the frame vector may grow while the procedure runs
-    return proc(window, message, wParam, lParam);
+    int number = frame->templateNumber;
+    INT_PTR result = proc(window, message, wParam, lParam);
+    if (message == WM_DESTROY)
+        reportLeftProperties(run, window, number);
+    return result;
 }
 
 INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM param)
@@ -134,6 +167,8 @@ INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND
     INT_PTR result = realDialogBoxParamA(instance, templateName, owner, wrappedDialogProc, param);
     int number = run->frames.size() >= depth ? run->frames[depth - 1].templateNumber : frame.templateNumber;
     HWND window = run->frames.size() >= depth ? run->frames[depth - 1].window : nullptr;
+    if (window)
+        reportLeftTimers(run, window, number);
     run->frames.resize(depth - 1);
     run->emit("end " + std::to_string(number) + " " + std::to_string((long long)result));
     if (window)
@@ -393,7 +428,8 @@ int dialogInfoNumber(HWND dialog)
 
 void Host::Impl::emit(const std::string &line)
 {
-    lines.push_back(line);
+    if (keepTranscript)
+        lines.push_back(line);
     if (sink)
         sink(line);
 }
@@ -951,6 +987,8 @@ void Host::setMemoryImage(const std::string &loadPath, const std::string &savePa
 
 void Host::setRealTime(bool realTime) { impl_->realTime = realTime; }
 void Host::setActionTimeout(int milliseconds) { impl_->actionTimeout = milliseconds < 0 ? 0 : milliseconds; }
+void Host::setKeepTranscript(bool keep) { impl_->keepTranscript = keep; }
+
 void Host::setTraceSink(std::function<void(const std::string &)> sink) { impl_->sink = std::move(sink); }
 
 int Host::run(const std::string &command, const std::vector<std::string> &args, const std::string &actions)

@@ -113,6 +113,9 @@ public:
 
     /* Called with every transcript line as it is written. */
     void setTraceSink(std::function<void(const std::string &)> sink);
+    /* false: lines go only to the sink, transcript() stays empty (runs that
+       exchange millions of times, measured for memory). Default true. */
+    void setKeepTranscript(bool keep);
 
     /* Runs one command with automation: `actions` is the `--do` text (may be
        empty: then any dialog that opens is an action failure). Arguments are

@@ -78,6 +78,7 @@ struct Host::Impl {
     bool realTime = false;
     int actionTimeout = 5000;
     std::function<void(const std::string &)> sink;
+    bool keepTranscript = true;
 
     // ---- the last run ----
     std::vector<std::string> lines;

@@ -242,6 +242,14 @@ INT_PTR MaintDialogProc(const MaintDialogDesc &desc, HWND dialog, UINT message, 
         if (handle != NULL && desc.pollInputs != NULL)
             desc.pollInputs(handle, dialog);
         return TRUE;
+    case WM_DESTROY:
+        /* However the dialog goes -- closed, refused, or ended by its owner
+           or the host without the close step -- it leaves no timer and no
+           property behind, and nothing it receives afterwards is committed. */
+        if (desc.timerMs != 0)
+            KillTimer(dialog, kPollTimer);
+        RemoveFrameProperties(dialog);
+        return FALSE;
     default:
         return FALSE;
     }
@@ -290,6 +298,9 @@ INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT
             return FALSE;
         }
     }
+    case WM_DESTROY:
+        RemovePropA(dialog, kPasskey);
+        return FALSE;
     default:
         return FALSE;
     }

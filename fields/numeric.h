@@ -30,7 +30,7 @@ int IsNumberText(const char *text);
 
 /* The result of bringing a value into a definition's range. */
 struct NormalisedNumber {
-    double value;  /* finite, inside [minimum, maximum] when minimum <= maximum */
+    double value;  /* finite; when minimum <= maximum, inside it but for up to a tenth of the step */
     int beep;      /* 1 when the value had to be put back to a limit after the step cut */
 };
 

@@ -33,12 +33,20 @@ int IsDoubleFormat(const char *format)
             continue;
         while (*p != '\0' && strchr("-+ #0", *p) != NULL)
             ++p;
-        while (*p >= '0' && *p <= '9')
+        /* Width and precision of at most two digits: a wider field would
+           only make the text longer than any buffer that shows it. */
+        int digits = 0;
+        while (*p >= '0' && *p <= '9' && digits++ < 3)
             ++p;
+        if (digits > 2)
+            return 0;
         if (*p == '.') {
             ++p;
-            while (*p >= '0' && *p <= '9')
+            digits = 0;
+            while (*p >= '0' && *p <= '9' && digits++ < 3)
                 ++p;
+            if (digits > 2)
+                return 0;
         }
         if (*p == '\0' || strchr("eEfgG", *p) == NULL)
             return 0;

@@ -27,7 +27,8 @@ struct ParamDef {
 void ParseParamDef(const char *data, size_t size, struct ParamDef *def);
 
 /* 1 when `format` has exactly one conversion and it takes a double
-   (e E f g G), with nothing but flags, width and precision before it. */
+   (e E f g G), with nothing but flags, width and precision (at most two
+   digits each) before it. */
 int IsDoubleFormat(const char *format);
 
 #endif

@@ -7,6 +7,8 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 pkgs_native="g++ cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest xvfb xauth fonts-wine python3"
 pkgs_i386="wine wine32:i386 wine64"
 for p in $pkgs_native $pkgs_i386; do have "$p" || need+=("$p"); done
+# The fuzz targets of scripts/test.sh: clang with libFuzzer and the sanitizer run-times.
+for p in clang libclang-rt-14-dev; do have "$p" || need+=("$p"); done
 if [ ${#need[@]} -eq 0 ]; then echo "install-deps: everything is present"; exit 0; fi
 export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then dpkg --add-architecture i386; fi

@@ -7,7 +7,8 @@
 #      suite, the programs under wine32, the DLL layout check on the PE file;
 #   2. the verification build: the same sources for 64-bit Windows and the
 #      same suite under wine64;
-#   3. the native build of the portable logic with ASan/UBSan and its tests.
+#   3. the native build of the portable logic with ASan/UBSan and its tests;
+#   4. the libFuzzer targets (clang), a few seconds each from their seed corpora.
 #
 # On a kernel that cannot execute 32-bit x86 code, wine32 cannot run at all;
 # the product's Wine tests then report "skipped" with the reason, and the
@@ -27,3 +28,8 @@ ctest --preset wine64
 cmake -S tests/native -B build-native -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-native -j2
 ctest --test-dir build-native --output-on-failure
+
+# Fuzzing: a short run of every target (the long run: tests/fuzz/run.sh).
+CXX=clang++ cmake -S tests/fuzz -B build-fuzz -G Ninja
+cmake --build build-fuzz -j2
+ctest --test-dir build-fuzz --output-on-failure

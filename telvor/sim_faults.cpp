@@ -98,9 +98,9 @@ bool ParseFaultRule(const std::string &ruleText, FaultRule *rule, std::string *e
         } else if (key == "STATUS") {
             ok = Count(value, &r.status) && (r.status & 0xFFFF) != 0;
         } else if (key == "LENGTH") {
-            ok = Count(value, &r.length) && r.length >= 1;
+            ok = Count(value, &r.length) && r.length >= 1 && r.length <= kMaxReplyLength;
         } else if (key == "MS") {
-            ok = Count(value, &r.ms);
+            ok = Count(value, &r.ms) && r.ms <= kMaxDelayMs;
         } else if (key == "TEXT") {
             r.text = value;
         } else if (key == "REPORT") {

@@ -20,6 +20,12 @@
 
 namespace tvsim {
 
+/* Bounds that keep a hostile rule from exhausting memory or hanging the
+   host: a `long` reply of at most 1 MiB, a `slow` delay (and a scenario's
+   latency) of at most a minute per exchange. */
+constexpr unsigned kMaxReplyLength = 1u << 20;
+constexpr unsigned kMaxDelayMs = 60000;
+
 enum class FaultKind { Fail, Empty, NoLineFeed, Long, NotANumber, Slow };
 const char *FaultKindName(FaultKind kind);
 

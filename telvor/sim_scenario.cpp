@@ -1,5 +1,6 @@
 #include "sim_scenario.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "sim_engine.h"
@@ -30,9 +31,9 @@ bool ApplyLine(Engine &engine, const std::string &section, const std::string &ke
     long n = 0;
     if (section == "INSTRUMENT") {
         std::string k = Upper(key);
-        if (k == "STATE" && ParseInteger(value, &n)) {
+        if (k == "STATE" && ParseInteger(value, &n) && n >= INT_MIN && n <= INT_MAX) {
             model.SetState((int)n);
-        } else if ((k == "LATENCY_MS" || k == "LATENCY") && ParseInteger(value, &n) && n >= 0) {
+        } else if ((k == "LATENCY_MS" || k == "LATENCY") && ParseInteger(value, &n) && n >= 0 && n <= (long)kMaxDelayMs) {
             engine.SetLatency((unsigned)n);
         } else if (k == "TURBOS" && ParseInteger(value, &n) && (n == 1 || n == 2)) {
             model.SetTurboCount((int)n);

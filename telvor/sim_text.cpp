@@ -1,5 +1,7 @@
 #include "sim_text.h"
 
+#include <cerrno>
+
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -104,8 +106,9 @@ bool ParseInteger(const std::string &text, long *value)
     if (t.empty())
         return false;
     char *end = nullptr;
+    errno = 0;
     long v = std::strtol(t.c_str(), &end, base);
-    if (end != t.c_str() + t.size())
+    if (end != t.c_str() + t.size() || errno == ERANGE)  // a number too big for a long is no count
         return false;
     *value = v;
     return true;

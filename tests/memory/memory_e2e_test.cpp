@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -522,6 +523,90 @@ TEST_F(MemoryCommand, DISABLED_BenchmarkBackupAndRestore8K)
         }
     }
     host.setScenario("");
+}
+
+// ---- hostile arguments and files ----
+
+TEST_F(MemoryCommand, HostileArgumentTexts)
+{
+    // Only the address text's characters 3 to 6 count; anything else there
+    // reads as address 0, however long or strange the text.
+    struct Case { std::string text; const char *firstQuery; };
+    for (const Case &c : {Case{std::string(10000, '#'), "PEC:EROM? #H0000,16"},
+                          Case{"#H00A0" + std::string(10000, 'Z'), "PEC:EROM? #H00A0,16"},
+                          Case{"\x01\x02\xff\xfe\x80\x7f", "PEC:EROM? #H0000,16"},
+                          Case{"#H%s%n%p", "PEC:EROM? #H0000,16"}, Case{"#HffFF", "PEC:EROM? #HFFFF,16"}}) {
+        ASSERT_EQ(0, Run("ReadRom", {c.text, "16", folder.file("h.rom")})) << c.text.substr(0, 20);
+        EXPECT_EQ(std::vector<std::string>{c.firstQuery}, Lines("? ")) << c.text.substr(0, 20);
+    }
+    for (const char *count : {"1e-300", "-0", "15.49999", "8192.5000001"}) {
+        EXPECT_EQ(1, Run("ReadRom", {"#H0000", count, folder.file("c.rom")})) << count;
+        ExpectRefused("Invalid Parameter!");
+    }
+    // Paths no file system takes: refused before anything is sent.
+    std::string overlong = folder.file(std::string(4000, 'p') + ".rom");
+    EXPECT_EQ(1, Run("ReadRom", {"#H0000", "16", overlong}));
+    ExpectRefused("Invalid Filename!");
+    EXPECT_EQ(1, Run("WriteRom", {overlong}));
+    ExpectRefused("Invalid Filename!");
+}
+
+TEST_F(MemoryCommand, WriteRomOverlongLinesGoRecordByRecord)
+{
+    // A line of 1000 characters is not a record: the file is still sent in
+    // 91-byte pieces as they fall, the instrument judging each one.
+    std::string text = std::string(1000, '7') + "\r\n" + RecordLine(0x20, 'q');
+    std::string file = folder.file("long-line.rom");
+    WriteAll(file, text);
+    ASSERT_EQ(0, Run("WriteRom", {file}));
+    std::vector<std::string> sent = Lines("> ");
+    ASSERT_EQ(text.size() / 91, sent.size());
+    for (size_t i = 0; i < sent.size(); ++i)
+        EXPECT_EQ("POC:EROM " + text.substr(i * 91, 90), sent[i]) << i;
+}
+
+// A restore reads one record at a time: its memory stays flat whatever the
+// file's size. TORVEX_HUGE_MB sets the size (default 20; 100 in the long run).
+TEST_F(MemoryCommand, WriteRomHugeFileInFlatMemory)
+{
+    const char *env = std::getenv("TORVEX_HUGE_MB");
+    const long long bytes = (env ? std::atoll(env) : 20) * 1000 * 1000;
+    const long long records = bytes / 91;
+    std::string file = folder.file("huge.rom");
+    {
+        std::ofstream out(file, std::ios::binary);
+        std::string line = RecordLine(0x40, 'H');
+        for (long long i = 0; i < records; ++i) out << line;
+        out << std::string(static_cast<size_t>(bytes - records * 91), 'x');
+    }
+    auto privateBytes = [] {
+        PROCESS_MEMORY_COUNTERS c{};  // committed private memory: PagefileUsage
+        c.cb = sizeof c;
+        GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
+        return static_cast<long long>(c.PagefileUsage);
+    };
+    long long seen = 0, start = 0, highest = 0;
+    host.setKeepTranscript(false);
+    host.setTraceSink([&](const std::string &line) {
+        if (line.rfind("> ", 0) != 0)
+            return;
+        if (++seen % 4096 == 1) {
+            long long now = privateBytes();
+            if (seen == 1)
+                start = now;
+            highest = now > highest ? now : highest;
+        }
+    });
+    auto t0 = std::chrono::steady_clock::now();
+    int rc = host.run("WriteRom", {file}, "");
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    host.setTraceSink(nullptr);
+    host.setKeepTranscript(true);
+    ASSERT_EQ(0, rc) << host.error();
+    EXPECT_EQ(records, seen);
+    std::printf("WriteRom %lld MB (%lld records): %.1f s, private bytes %lld KiB at the first record, %+lld KiB at "
+                "most\n", bytes / 1000000, records, seconds, start / 1024, (highest - start) / 1024);
+    EXPECT_LT(highest - start, 4LL * 1024 * 1024);
 }
 
 TEST_F(MemoryCommand, DISABLED_BenchmarkRestore100MB)

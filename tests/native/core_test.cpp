@@ -216,4 +216,7 @@ TEST(ParamDefs, MalformedResourceDataStaysBounded)
     EXPECT_EQ(IsDoubleFormat("%d"), 0);
     EXPECT_EQ(IsDoubleFormat("%f %f"), 0);
     EXPECT_EQ(IsDoubleFormat("100%% %5.1f"), 1);
+    EXPECT_EQ(IsDoubleFormat("%599999997e"), 0);  // a width no display holds
+    EXPECT_EQ(IsDoubleFormat("%.999f"), 0);
+    EXPECT_EQ(IsDoubleFormat("%-12.10f"), 1);
 }

@@ -190,6 +190,50 @@ TEST_F(SimTest, ScenarioErrorsNameFileAndLine)
     std::remove(path.c_str());
 }
 
+// Hostile scenario files: each is refused at the line that is wrong (the
+// lines before it applied), or applies without harm; none may crash, hang
+// the exchanges that follow or exhaust memory.
+TEST_F(SimTest, HostileScenarioFilesAreRefusedAtTheirLine)
+{
+    std::string path = TempPath(".ini");
+    struct Case { std::string text; int badLine; };  // 0: applies
+    const Case cases[] = {
+        {std::string("[instrument]\nstate = 1\n\0\x01\xff\xfe = 7\n", 28), 3},
+        {"[values]\nSYS:TMP1 = " + std::string(100000, '9') + "\n", 2},
+        {"[replies]\ntrns:stat? = " + std::string(100000, 'x') + "\n", 0},
+        {"[instrument]\nlatency_ms = 99999999999999999999\n", 2},
+        {"[instrument]\nlatency_ms = 3600000\n", 2},
+        {"[instrument]\nstate = -2147483649\n", 2},
+        {"[faults]\na = long * length=4294967295\n", 2},
+        {"[faults]\na = long * length=2000000\n", 2},
+        {"[faults]\na = slow * ms=86400000\n", 2},
+        {"[faults]\na = fail \"unterminated\n", 2},
+        {"[faults]\na = nan * text=" + std::string(200, '9') + "\n", 0},
+        {"[memory]\nload = .\n", 2},
+        {"[memory]\nsave = /no/such/folder/x.bin\n", 2},
+        {"[values]\nPRTC:AOUT:LENS 99999999999 = 1\n", 2},
+        {"[values]\nSYS:ADJ:LENS -1 = 1,1\n", 2},
+        {"[" + std::string(70000, '[') + "\n", 1},
+        {"\xEF\xBB\xBF\r\n\r\n[sequences]\r\nplasma_purge_ms = 99999999999999999999\r\n", 4},
+    };
+    for (const Case &c : cases) {
+        tvsim_Reset();
+        WriteFile(path, c.text);
+        std::string shown = c.text.substr(0, 60);
+        int rc = tvsim_LoadScenario(path.c_str());
+        if (c.badLine == 0) {
+            EXPECT_EQ(rc, 0) << shown << ": " << tvsim_LastError();
+        } else {
+            EXPECT_EQ(rc, 2) << shown;
+            EXPECT_NE(std::string(tvsim_LastError()).find(path + ":" + std::to_string(c.badLine) + ":"),
+                      std::string::npos)
+                << shown << ": " << tvsim_LastError();
+        }
+        EXPECT_FALSE(Value("*IDN?").empty()) << shown;
+    }
+    std::remove(path.c_str());
+}
+
 TEST_F(SimTest, SetValueChangesTheModelLikeAScenarioLine)
 {
     EXPECT_EQ(tvsim_SetValue("SYS:TMP3", "60.0,55.0"), 0);

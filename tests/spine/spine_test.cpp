@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <psapi.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -236,6 +238,44 @@ TEST_F(Spine, ManyInstancesEachReachTheirOwnHost)
     }
     EXPECT_TRUE(hosts[1].registered.empty());
     // The library is unloaded with ten instances left (TearDown): nothing may crash.
+}
+
+TEST_F(Spine, InstanceListSurvivesAThousandCreateReleaseCycles)
+{
+    // Three instances live throughout; each cycle creates four more and
+    // releases them in an order that takes them from the front, the middle
+    // and the end of the list, so it grows and shrinks across its steps.
+    std::vector<TestHost> lasting(3), passing(4);
+    std::vector<HostWord> kept;
+    for (TestHost &h : lasting)
+        kept.push_back(Create(h));
+    auto privateBytes = [] {
+        PROCESS_MEMORY_COUNTERS c = {};  // committed private memory: PagefileUsage
+        c.cb = sizeof c;
+        GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
+        return static_cast<long long>(c.PagefileUsage);
+    };
+    long long before = 0;
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        if (cycle == 10)
+            before = privateBytes();
+        HostWord h[4];
+        for (int i = 0; i < 4; ++i)
+            h[i] = Create(passing[i]);
+        for (int i : {2, 0, 3, 1})
+            ASSERT_EQ(oocpsrv(h[i], CPMSG_RELEASE, nullptr, 0), 0) << cycle;
+        // A handle released twice finds nothing to free the second time.
+        ASSERT_EQ(oocpsrv(h[0], CPMSG_RELEASE, nullptr, 0), 0) << cycle;
+    }
+    long long growth = privateBytes() - before;
+    std::printf("instance list: 1000 create/release cycles of 4 instances beside 3, private bytes %+lld KiB\n",
+                growth / 1024);
+    EXPECT_LT(growth, 256 * 1024);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        lasting[i].window = host.window;
+        EXPECT_EQ(oocpsrv(kept[i], CPMSG_REGISTER, nullptr, 0), 0) << i;
+        EXPECT_EQ(lasting[i].registered.size(), 15u) << i;
+    }
 }
 
 TEST_F(Spine, InitialiseOpensTheDeviceOnlyWhenOnline)
