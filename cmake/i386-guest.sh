@@ -101,17 +101,34 @@ q() { printf "'%s'" "$(printf '%s' "$1" | sed "s/'/'\\\\''/g")"; }
   echo "build=$(q "$build") runner=$(q "$here/wine-run.sh")"
   cat <<'GUEST'
 up() { cut -d' ' -f1 /proc/uptime; }
+since() { awk "BEGIN { printf \"%.0f\", $(up) - $1 }"; }
 t0=$(up)
 exe=$(ls "$build"/bin/*_tests.exe 2>/dev/null | head -n 1)
 if [ -n "$exe" ]; then
-  [ -f "${TORVEX_WINEPREFIX:-$build/wineprefix}/.torvex-null" ] || echo "i386-guest: making the win32 Wine prefix of this build folder (once)"
+  export WINEPREFIX="${TORVEX_WINEPREFIX:-$build/wineprefix}" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}"
+  server=wineserver; [ -x /usr/lib/wine/wineserver64 ] && server=/usr/lib/wine/wineserver64
+  export WINESERVER="$server" WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -f "$WINEPREFIX/.torvex-null" ] || echo "i386-guest: making the win32 Wine prefix of this build folder (once)"
   sh "$runner" "$exe" --gtest_list_tests >/dev/null 2>&1 || echo "i386-guest: wine32 could not start $exe"
-  echo "i386-guest: wine32 ready in $(awk "BEGIN { print $(up) - $t0 }") s"
+  echo "i386-guest: Wine prefix ready in $(since $t0) s"
+  # One Wine session for all the programs: a persistent server and the
+  # desktop process started up front. Started per program, under emulation
+  # the desktop can miss the 10 s a program waits for it, and then no
+  # top-level window can be created.
+  t1=$(up)
+  WINEPREFIX="$WINEPREFIX" "$server" -p
+  /usr/lib/wine/wine explorer.exe /desktop >/dev/null 2>&1 &
+  n=0
+  while ! pgrep -x explorer.exe >/dev/null && [ $n -lt 300 ]; do sleep 1; n=$((n + 1)); done
+  sh "$runner" "$exe" --gtest_list_tests >/dev/null 2>&1
+  sleep 5
+  echo "i386-guest: Wine session with desktop ready in $(since $t1) s"
 fi
 GUEST
   printf 'ctest --test-dir "$build"'
   for a in "$@"; do printf ' %s' "$(q "$a")"; done
-  echo
+  echo '; rc=$?'
+  echo '[ -n "${server:-}" ] && "$server" -k 2>/dev/null; exit $rc'
 } > "$gdir/cmd.sh"
 rm -f "$gdir/rc"
 
