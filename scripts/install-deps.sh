@@ -6,7 +6,11 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 pkgs_native="g++ cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest xvfb xauth fonts-wine python3"
 pkgs_i386="wine wine32:i386 wine64"
-for p in $pkgs_native $pkgs_i386; do have "$p" || need+=("$p"); done
+# Where the kernel cannot execute 32-bit code, the i386 suite runs in an
+# emulated guest (cmake/i386-guest.sh): QEMU, a kernel with IA-32 emulation,
+# and busybox for the initramfs made at test time.
+pkgs_guest="qemu-system-x86 linux-image-amd64 busybox-static"
+for p in $pkgs_native $pkgs_i386 $pkgs_guest; do have "$p" || need+=("$p"); done
 # The fuzz targets of scripts/test.sh: clang with libFuzzer and the sanitizer run-times.
 for p in clang libclang-rt-14-dev; do have "$p" || need+=("$p"); done
 if [ ${#need[@]} -eq 0 ]; then echo "install-deps: everything is present"; exit 0; fi
