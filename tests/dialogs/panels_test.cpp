@@ -43,44 +43,6 @@ TEST(PeriPump, StopsThePumpsAtOpenAndCloseAndSendsATypedSpeedInRange)
     EXPECT_EQ(button, 1.0);
 }
 
-// Every maintenance command, refused in either transition state (told by
-// "fakestatus" or by the instrument itself), shows message 250 and sends
-// nothing at all: not while opening, not while the refused window is torn
-// down (an edit field losing the focus then must not commit).
-TEST(Frame, EveryPanelRefusedInTransitionSendsNothing)
-{
-    const char *const commands[] = {
-        "MaintVacuum",
-        "MaintRF",
-        "MaintPeriPump",
-        "MaintHousing",
-        "MaintQP",
-        "MaintLens",
-        "MaintXYZ",
-        "MaintWater",
-        "MaintSC",
-        "MaintGas",
-        "MaintOctPole",
-        "MaintDetector",
-    };
-    const char *const box = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
-                            "and Analysis mode.\" -> OK";
-    for (const char *command : commands) {
-        for (double state : {5.0, 6.0, 4.95}) {
-            cphost::Host host;
-            host.setVariable("fakestatus", state);
-            ASSERT_EQ(host.run(command, {}, "answer OK"), 0) << command << ": " << host.error();
-            EXPECT_EQ(Writes(host), Lines{}) << command << " in state " << state;
-            EXPECT_TRUE(Has(host, box)) << command;
-        }
-        cphost::Host host;
-        host.addReply("trns:stat?", "6");
-        ASSERT_EQ(host.run(command, {}, "answer OK"), 0) << command << ": " << host.error();
-        EXPECT_EQ(Writes(host), Lines{}) << command << " answered 6";
-        EXPECT_EQ(Queries(host), Lines{"trns:stat?"}) << command;
-    }
-}
-
 TEST(Frame, ATypedValueIsCommittedBeforeTheCloseStep)
 {
     cphost::Host host;
