@@ -13,16 +13,6 @@ namespace {
 
 using namespace panels;
 
-// Transcript lines of commands or queries the instrument does not know.
-Lines Unknown(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("# unknown", 0) == 0)
-            out.push_back(line);
-    return out;
-}
-
 const char kQuestion[] = "box \"Maintenance\" \"Be careful about excessive input to the detector. Continue?\" -> ";
 
 const Lines kGateVoltages = {"PRTC:AOUT:EMEL -12.0", "PRTC:AOUT:EMGVA 185.0"};

@@ -10,16 +10,6 @@ namespace {
 
 using namespace panels;
 
-// Transcript lines of commands or queries the instrument does not know.
-Lines Unknown(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("# unknown", 0) == 0)
-            out.push_back(line);
-    return out;
-}
-
 const Lines kParkMass = {"ACQ:AXIS 1", "PRTC:MASS:MASS 15, -2"};
 const Lines kResetFields = {"PRTC:AOUT:LENS 9, 0.0", "PRTC:LENS:OPA 25.0", "PRTC:LENS:OPFETB 0.0"};
 

@@ -41,6 +41,16 @@ inline bool Has(const cphost::Host &host, const std::string &wanted)
     return false;
 }
 
+// Transcript lines of commands or queries the instrument does not know.
+inline Lines Unknown(const cphost::Host &host)
+{
+    Lines out;
+    for (const std::string &line : host.transcript())
+        if (line.rfind("# unknown", 0) == 0)
+            out.push_back(line);
+    return out;
+}
+
 inline Lines Twice(const Lines &once)
 {
     Lines both = once;

@@ -33,8 +33,7 @@ void RunCases(const char *command, const char *help, const Case *cases, size_t c
         if (!c.queries.empty()) {
             EXPECT_EQ(Queries(host), c.queries) << command << " case " << i;
         }
-        for (const std::string &line : host.transcript())
-            EXPECT_EQ(line.rfind("# unknown", 0), std::string::npos) << command << " case " << i << ": " << line;
+        EXPECT_EQ(Unknown(host), Lines{}) << command << " case " << i;
         EXPECT_EQ(Has(host, help), std::string(c.script).find("click Help") != std::string::npos)
             << command << " case " << i;
     }
