@@ -17,7 +17,7 @@
 # The test output comes back on standard output (and in
 # BUILD_DIR/i386-guest/console.log), CTest's exit status is this script's.
 # If the guest cannot boot or does not finish, the reason is printed and the
-# status is 125 (or 124 after TORVEX_GUEST_TIMEOUT seconds, default 5400).
+# status is 125 (or 124 after TORVEX_GUEST_TIMEOUT seconds, default 2700).
 #
 # The initramfs is made here from the installed kernel's modules and
 # busybox-static (scripts/install-deps.sh installs both and QEMU) into
@@ -135,7 +135,7 @@ rm -f "$gdir/rc"
 echo "i386-guest: this kernel cannot execute 32-bit x86 code; running the i386 suite in an emulated x86-64 guest (kernel $kver, TCG)"
 start=$(date +%s)
 rm -f "$gdir/qemu.rc"
-{ timeout --foreground "${TORVEX_GUEST_TIMEOUT:-5400}" qemu-system-x86_64 \
+{ timeout --foreground "${TORVEX_GUEST_TIMEOUT:-2700}" qemu-system-x86_64 \
   -accel tcg,thread=multi -cpu Haswell-noTSX,-pcid,-x2apic,-tsc-deadline,-invpcid -smp "${TORVEX_GUEST_CPUS:-2}" -m "${TORVEX_GUEST_MEM:-4096}" \
   -nographic -monitor none -no-reboot -fw_cfg name=etc/sercon-port,string=0 \
   -kernel "/boot/vmlinuz-$kver" -initrd "$initrd" \
@@ -146,7 +146,7 @@ rm -f "$gdir/qemu.rc"
   | sed -u -e 's/\r$//' -e '/fw_cfg item names/d' -e '/^\[ *[0-9.]*\] /d' | tee "$gdir/console.log"
 qrc=$(cat "$gdir/qemu.rc" 2>/dev/null || echo 125)
 echo "i386-guest: the guest ran $(( $(date +%s) - start )) s"
-[ "$qrc" = 124 ] && { echo "i386-guest: TIMEOUT: the guest did not finish within ${TORVEX_GUEST_TIMEOUT:-5400} s" >&2; exit 124; }
+[ "$qrc" = 124 ] && { echo "i386-guest: TIMEOUT: the guest did not finish within ${TORVEX_GUEST_TIMEOUT:-2700} s" >&2; exit 124; }
 grep -q '^i386-guest: up after' "$gdir/console.log" \
   || die "the guest did not boot (console in $gdir/console.log)"
 [ -s "$gdir/rc" ] || die "the guest booted but the test command did not finish (console in $gdir/console.log)"
