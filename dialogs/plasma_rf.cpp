@@ -189,51 +189,59 @@ const FrameInput kSupplyBits[] = {
     {kSupplyQuery, 2, IDC_RF_IN_RF48VER, InputOnOff, NULL, 0},
 };
 const FrameInput kVoltageTooLow = {kSupplyQuery, 4, IDC_RF_IN_VLOW, InputOnOff, NULL, 0};
+/* The compound queries of the diagnostics, each read field by field. */
+const char kPowerQuery[] = "PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?";
+const char kClassicDrainQuery[] = "PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?";
+const char kNewDrainQuery[] = "PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?";
+const char kClassicDriverQuery[] = "PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?";
+const char kNewDriverQuery[] = "PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?";
+const char kMonitorQuery[] = "PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?";
+const char kNewDriveQuery[] = "PRTC:AIN:RFDVS?;UNBL?";
 const FrameInput kPower[] = {
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 1, IDC_RF_IN_PF, InputAnalog, "%.0f", 0},
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 2, IDC_RF_IN_PR, InputAnalog, "%.0f", 0},
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 3, IDC_RF_IN_SRPS, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 4, IDC_RF_IN_SHPS, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 5, IDC_RF_IN_ID1, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", 6, IDC_RF_IN_ID2, InputAnalog, "%.2f", 0},
+    {kPowerQuery, 1, IDC_RF_IN_PF, InputAnalog, "%.0f", 0},
+    {kPowerQuery, 2, IDC_RF_IN_PR, InputAnalog, "%.0f", 0},
+    {kPowerQuery, 3, IDC_RF_IN_SRPS, InputAnalog, "%.3f", 0},
+    {kPowerQuery, 4, IDC_RF_IN_SHPS, InputAnalog, "%.3f", 0},
+    {kPowerQuery, 5, IDC_RF_IN_ID1, InputAnalog, "%.2f", 0},
+    {kPowerQuery, 6, IDC_RF_IN_ID2, InputAnalog, "%.2f", 0},
 };
 const FrameInput kClassicDrain[] = {
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 1, IDC_RF_IN_ID3, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 2, IDC_RF_IN_ID4, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 3, IDC_RF_IN_TTA, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 4, IDC_RF_IN_TTB, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 5, IDC_RF_IN_VDA, InputAnalog, "%.1f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VDA?;VDB?", 6, IDC_RF_IN_VDB, InputAnalog, "%.1f", 0},
+    {kClassicDrainQuery, 1, IDC_RF_IN_ID3, InputAnalog, "%.2f", 0},
+    {kClassicDrainQuery, 2, IDC_RF_IN_ID4, InputAnalog, "%.2f", 0},
+    {kClassicDrainQuery, 3, IDC_RF_IN_TTA, InputAnalog, "%.3f", 0},
+    {kClassicDrainQuery, 4, IDC_RF_IN_TTB, InputAnalog, "%.3f", 0},
+    {kClassicDrainQuery, 5, IDC_RF_IN_VDA, InputAnalog, "%.1f", 0},
+    {kClassicDrainQuery, 6, IDC_RF_IN_VDB, InputAnalog, "%.1f", 0},
 };
 const FrameInput kNewDrain[] = {
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 1, IDC_RF_IN_ID3, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 2, IDC_RF_IN_ID4, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 3, IDC_RF_IN_TTA, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 4, IDC_RF_IN_TTB, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 5, IDC_RF_IN_VD, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:ID3?;ID4?;TTA?;TTB?;VD?;RF48V?", 6, IDC_RF_IN_RF48V, InputAnalog, "%.2f", 0},
+    {kNewDrainQuery, 1, IDC_RF_IN_ID3, InputAnalog, "%.2f", 0},
+    {kNewDrainQuery, 2, IDC_RF_IN_ID4, InputAnalog, "%.2f", 0},
+    {kNewDrainQuery, 3, IDC_RF_IN_TTA, InputAnalog, "%.3f", 0},
+    {kNewDrainQuery, 4, IDC_RF_IN_TTB, InputAnalog, "%.3f", 0},
+    {kNewDrainQuery, 5, IDC_RF_IN_VD, InputAnalog, "%.2f", 0},
+    {kNewDrainQuery, 6, IDC_RF_IN_RF48V, InputAnalog, "%.2f", 0},
 };
 const FrameInput kClassicDriver[] = {
-    {"PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?", 1, IDC_RF_IN_IDD, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?", 2, IDC_RF_IN_RFV12, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?", 3, IDC_RF_IN_RFBI, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:IDD?;RFV12?;RFBI?;RFBIAS?", 4, IDC_RF_IN_RFBIAS, InputAnalog, "%.3f", 0},
+    {kClassicDriverQuery, 1, IDC_RF_IN_IDD, InputAnalog, "%.3f", 0},
+    {kClassicDriverQuery, 2, IDC_RF_IN_RFV12, InputAnalog, "%.2f", 0},
+    {kClassicDriverQuery, 3, IDC_RF_IN_RFBI, InputAnalog, "%.3f", 0},
+    {kClassicDriverQuery, 4, IDC_RF_IN_RFBIAS, InputAnalog, "%.3f", 0},
 };
 const FrameInput kNewDriver[] = {
-    {"PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", 1, IDC_RF_IN_IDD, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", 2, IDC_RF_IN_RFDV, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", 3, IDC_RF_IN_RFTH, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", 4, IDC_RF_IN_RFTHS, InputAnalog, "%.3f", 0},
+    {kNewDriverQuery, 1, IDC_RF_IN_IDD, InputAnalog, "%.2f", 0},
+    {kNewDriverQuery, 2, IDC_RF_IN_RFDV, InputAnalog, "%.2f", 0},
+    {kNewDriverQuery, 3, IDC_RF_IN_RFTH, InputAnalog, "%.3f", 0},
+    {kNewDriverQuery, 4, IDC_RF_IN_RFTHS, InputAnalog, "%.3f", 0},
 };
 const FrameInput kMonitor[] = {
-    {"PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?", 1, IDC_RF_IN_IGNT, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?", 2, IDC_RF_IN_CHK12V, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?", 3, IDC_RF_IN_CHKP5, InputAnalog, "%.3f", 0},
-    {"PRTC:AIN:IGNT?;CHK12V?;CHKP5?;CHKPH?", 4, IDC_RF_IN_CHKPH, InputAnalog, "%.0f", 0},
+    {kMonitorQuery, 1, IDC_RF_IN_IGNT, InputAnalog, "%.3f", 0},
+    {kMonitorQuery, 2, IDC_RF_IN_CHK12V, InputAnalog, "%.2f", 0},
+    {kMonitorQuery, 3, IDC_RF_IN_CHKP5, InputAnalog, "%.3f", 0},
+    {kMonitorQuery, 4, IDC_RF_IN_CHKPH, InputAnalog, "%.0f", 0},
 };
 const FrameInput kNewDrive[] = {
-    {"PRTC:AIN:RFDVS?;UNBL?", 1, IDC_RF_IN_RFDVS, InputAnalog, "%.2f", 0},
-    {"PRTC:AIN:RFDVS?;UNBL?", 2, IDC_RF_IN_UNBL, InputAnalog, "%.3f", 0},
+    {kNewDriveQuery, 1, IDC_RF_IN_RFDVS, InputAnalog, "%.2f", 0},
+    {kNewDriveQuery, 2, IDC_RF_IN_UNBL, InputAnalog, "%.3f", 0},
 };
 
 struct InputRow {
