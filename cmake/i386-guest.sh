@@ -28,6 +28,9 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [CTEST_ARGS...]" >&2; exit 2; }
 build=$(cd "$1" && pwd)
+# The sources (test scripts, scenarios) are shared too, at their own path:
+# the guest's /tmp is its own, so a checkout there is not seen through "/".
+source=$(cd "$(dirname "$0")/.." && pwd)
 shift
 
 if /usr/lib/wine/wine --version >/dev/null 2>&1 || [ -n "${TORVEX_IN_GUEST:-}" ]; then
@@ -139,8 +142,9 @@ rm -f "$gdir/qemu.rc"
   -accel tcg,thread=multi -cpu Haswell-noTSX,-pcid,-x2apic,-tsc-deadline,-invpcid -smp "${TORVEX_GUEST_CPUS:-2}" -m "${TORVEX_GUEST_MEM:-4096}" \
   -nographic -monitor none -no-reboot -fw_cfg name=etc/sercon-port,string=0 \
   -kernel "/boot/vmlinuz-$kver" -initrd "$initrd" \
-  -append "console=ttyS0 quiet loglevel=3 panic=-1 torvexbuild=$build" \
+  -append "console=ttyS0 quiet loglevel=3 panic=-1 torvexsource=$source torvexbuild=$build" \
   -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
+  -virtfs "local,path=$source,mount_tag=source,security_model=none,readonly=on,multidevs=remap" \
   -virtfs "local,path=$build,mount_tag=build,security_model=none,multidevs=remap" \
   </dev/null 2>&1; echo $? > "$gdir/qemu.rc"; } \
   | sed -u -e 's/\r$//' -e '/fw_cfg item names/d' -e '/^\[ *[0-9.]*\] /d' | tee "$gdir/console.log"
