@@ -35,6 +35,65 @@ namespace {
    context of their own). */
 Host::Impl *g_run = nullptr;
 
+double microsecondsNow()
+{
+    static LARGE_INTEGER frequency;
+    if (!frequency.QuadPart)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1e6 * (double)now.QuadPart / (double)frequency.QuadPart;
+}
+
+/* Adds the time from construction to destruction to `share` (nothing when
+   it is null), and the simulator's and the display updates' parts of it. */
+class Measured {
+public:
+    Measured(Host::Impl *run, Host::TimeShare *share) : run_(run), share_(share)
+    {
+        if (share_) {
+            instrument_ = run_->sim.busyMicroseconds ? run_->sim.busyMicroseconds() : 0;
+            window_ = run_->windowMicros;
+            windowCalls_ = run_->windowCalls;
+            start_ = microsecondsNow();
+        }
+    }
+    ~Measured()
+    {
+        if (!share_)
+            return;
+        share_->wall += microsecondsNow() - start_;
+        if (run_->sim.busyMicroseconds)
+            share_->instrument += run_->sim.busyMicroseconds() - instrument_;
+        share_->window += run_->windowMicros - window_;
+        share_->windowCalls += run_->windowCalls - windowCalls_;
+        ++share_->calls;
+    }
+    Measured(const Measured &) = delete;
+    Measured &operator=(const Measured &) = delete;
+
+private:
+    Host::Impl *run_;
+    Host::TimeShare *share_;
+    double start_ = 0, instrument_ = 0, window_ = 0;
+    unsigned long windowCalls_ = 0;
+};
+
+/* The share a message to a dialog procedure counts in. */
+Host::TimeShare &shareOf(Host::Timing &timing, UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: return timing.open;
+    case WM_TIMER: return timing.tick;
+    case WM_DESTROY: return timing.close;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            return timing.close;
+        break;
+    }
+    return timing.other;
+}
+
 typedef INT_PTR(WINAPI *DialogBoxParamAFn)(HINSTANCE, LPCSTR, HWND, DLGPROC, LPARAM);
 typedef int(WINAPI *MessageBoxAFn)(HWND, LPCSTR, LPCSTR, UINT);
 typedef UINT_PTR(WINAPI *SetTimerFn)(HWND, UINT_PTR, UINT, TIMERPROC);
@@ -148,7 +207,13 @@ INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPA
     }
     DLGPROC proc = frame->proc;  // the frame vector may grow while the procedure runs
     int number = frame->templateNumber;
-    INT_PTR result = proc(window, message, wParam, lParam);
+    INT_PTR result;
+    {
+        Measured measured(run, run->procDepth == 0 ? &shareOf(run->timing, message, wParam) : nullptr);
+        ++run->procDepth;
+        result = proc(window, message, wParam, lParam);
+        --run->procDepth;
+    }
     if (message == WM_DESTROY)
         reportLeftProperties(run, window, number);
     return result;
@@ -164,7 +229,11 @@ INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND
     frame.templateNumber = IS_INTRESOURCE(templateName) ? (int)(uintptr_t)templateName : 0;
     run->frames.push_back(frame);
     size_t depth = run->frames.size();
-    INT_PTR result = realDialogBoxParamA(instance, templateName, owner, wrappedDialogProc, param);
+    INT_PTR result;
+    {
+        Measured measured(run, depth == 1 ? &run->timing.dialog : nullptr);
+        result = realDialogBoxParamA(instance, templateName, owner, wrappedDialogProc, param);
+    }
     int number = run->frames.size() >= depth ? run->frames[depth - 1].templateNumber : frame.templateNumber;
     HWND window = run->frames.size() >= depth ? run->frames[depth - 1].window : nullptr;
     if (window)
@@ -320,6 +389,69 @@ void patchImport(HMODULE module, void *original, void *replacement)
             }
         }
     }
+}
+
+/* The plug-in's calls into the window system for its controls, timed apart
+   from its own work: with Wine each of them is a round trip to the server
+   (about 30 us), and setting a static control's text repaints it at once.
+   The outermost call counts (a notification a call sends to the dialog
+   counts with it). Properties set and removed are hooked for the leftover
+   count above and are not timed; the host's formatting service (a message
+   to the host window) is a host service and counts as the plug-in's. */
+int g_windowCallDepth = 0;
+
+template <typename Call>
+auto timedWindowCall(Call call) -> decltype(call())
+{
+    Host::Impl *run = g_run;
+    if (!run || g_windowCallDepth > 0)
+        return call();
+    ++g_windowCallDepth;
+    double start = microsecondsNow();
+    auto result = call();
+    run->windowMicros += microsecondsNow() - start;
+    ++run->windowCalls;
+    --g_windowCallDepth;
+    return result;
+}
+
+#define WINDOW_CALL(type, name, parameters, arguments)                                                            \
+    type(WINAPI *real##name) parameters;                                                                          \
+    type WINAPI hook##name parameters                                                                             \
+    {                                                                                                             \
+        return timedWindowCall([&] { return real##name arguments; });                                             \
+    }
+WINDOW_CALL(HWND, GetDlgItem, (HWND dialog, int id), (dialog, id))
+WINDOW_CALL(int, GetWindowTextA, (HWND window, LPSTR text, int size), (window, text, size))
+WINDOW_CALL(UINT, GetDlgItemTextA, (HWND dialog, int id, LPSTR text, int size), (dialog, id, text, size))
+WINDOW_CALL(BOOL, SetDlgItemTextA, (HWND dialog, int id, LPCSTR text), (dialog, id, text))
+WINDOW_CALL(BOOL, SetWindowTextA, (HWND window, LPCSTR text), (window, text))
+WINDOW_CALL(UINT, GetDlgItemInt, (HWND dialog, int id, BOOL *ok, BOOL sign), (dialog, id, ok, sign))
+WINDOW_CALL(BOOL, CheckDlgButton, (HWND dialog, int id, UINT check), (dialog, id, check))
+WINDOW_CALL(UINT, IsDlgButtonChecked, (HWND dialog, int id), (dialog, id))
+WINDOW_CALL(BOOL, EnableWindow, (HWND window, BOOL enable), (window, enable))
+WINDOW_CALL(BOOL, IsWindowEnabled, (HWND window), (window))
+WINDOW_CALL(BOOL, ShowWindow, (HWND window, int show), (window, show))
+WINDOW_CALL(HANDLE, GetPropA, (HWND window, LPCSTR name), (window, name))
+WINDOW_CALL(HWND, GetParent, (HWND window), (window))
+WINDOW_CALL(HWND, GetFocus, (void), ())
+WINDOW_CALL(HWND, SetFocus, (HWND window), (window))
+WINDOW_CALL(int, GetClassNameA, (HWND window, LPSTR name, int size), (window, name, size))
+WINDOW_CALL(LRESULT, SendDlgItemMessageA, (HWND dialog, int id, UINT message, WPARAM w, LPARAM l),
+            (dialog, id, message, w, l))
+#undef WINDOW_CALL
+
+void patchWindowCalls(HMODULE plugin)
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+#define HOOK(name)                                                                                                \
+    real##name = (decltype(real##name))(void *)GetProcAddress(user32, #name);                                    \
+    patchImport(plugin, (void *)real##name, (void *)hook##name);
+    HOOK(GetDlgItem) HOOK(GetWindowTextA) HOOK(GetDlgItemTextA) HOOK(SetDlgItemTextA) HOOK(SetWindowTextA)
+    HOOK(GetDlgItemInt)
+    HOOK(CheckDlgButton) HOOK(IsDlgButtonChecked) HOOK(EnableWindow) HOOK(IsWindowEnabled) HOOK(ShowWindow)
+    HOOK(GetPropA) HOOK(GetParent) HOOK(GetFocus) HOOK(SetFocus) HOOK(GetClassNameA) HOOK(SendDlgItemMessageA)
+#undef HOOK
 }
 
 uint32_t TORVEX_STDCALL serviceCallback(HostWord context, uint32_t code, HostWord a, HostWord b)
@@ -634,6 +766,7 @@ int Host::Impl::execute(const std::string &command, const std::vector<std::strin
     lines.clear();
     error.clear();
     actions.clear();
+    timing = Host::Timing();
     if (g_run && g_run != this) {
         error = "another run or session is in progress on this thread";
         return kHostFailure;
@@ -683,6 +816,8 @@ int Host::Impl::openSession()
         sim.loadMemory = (decltype(sim.loadMemory))(void *)GetProcAddress(simulator, "tvsim_LoadMemory");
         sim.saveMemory = (decltype(sim.saveMemory))(void *)GetProcAddress(simulator, "tvsim_SaveMemory");
         sim.lastError = (decltype(sim.lastError))(void *)GetProcAddress(simulator, "tvsim_LastError");
+        sim.busyMicroseconds =
+            (decltype(sim.busyMicroseconds))(void *)GetProcAddress(simulator, "tvsim_BusyMicroseconds");
         if (sim.reset)
             sim.reset();
         if (!scenario.empty()) {
@@ -726,6 +861,7 @@ int Host::Impl::openSession()
         patchImport(plugin, (void *)realLocalAlloc, (void *)hookLocalAlloc);
         patchImport(plugin, (void *)realLocalReAlloc, (void *)hookLocalReAlloc);
         patchImport(plugin, (void *)realLocalFree, (void *)hookLocalFree);
+        patchWindowCalls(plugin);
         const char *names[] = {"OOCPSRV", "_OOCPSRV@16", "OOCPSRV@16"};
         for (const char *n : names)
             if (!entry)
@@ -876,7 +1012,11 @@ int Host::Impl::command(const std::string &name, const std::vector<std::string> 
     automate = automated;
     if (automated)
         driverTimer = realSetTimer(nullptr, 0, 10, driverTimerProc);
-    int status = proc(listHandle, instance);
+    int status;
+    {
+        Measured measured(this, &timing.command);
+        status = proc(listHandle, instance);
+    }
     if (automated) {
         afterCommand();
         realKillTimer(nullptr, driverTimer);
@@ -1044,6 +1184,7 @@ int Host::applyScenario(const std::string &path)
 
 const std::vector<std::string> &Host::leftovers() const { return impl_->leftovers; }
 const std::vector<std::string> &Host::transcript() const { return impl_->lines; }
+const Host::Timing &Host::timing() const { return impl_->timing; }
 const std::string &Host::error() const { return impl_->error; }
 const std::vector<CommandInfo> &Host::commands() const { return impl_->commands; }
 

@@ -148,6 +148,34 @@ public:
        last session or isolated run. */
     const std::vector<std::string> &leftovers() const;
 
+    /* Where the time of the last run went, for measuring what the plug-in
+       adds to the instrument link (microseconds, QueryPerformanceCounter).
+       Each share is the wall time of one kind of call into the plug-in and,
+       of that, the time spent in the simulator (its exchanges, latency
+       included) and in the window system (the plug-in's calls that find,
+       read and set its controls: texts, checks, enabled and shown states,
+       properties, with the repainting they cause). A message handled while another is being
+       handled counts in the outer one, and so does a sub-dialog opened from a
+       message, with its waits for actions. */
+    struct TimeShare {
+        double wall = 0;
+        double instrument = 0;
+        double window = 0;
+        unsigned long windowCalls = 0;
+        unsigned calls = 0;
+        /* The plug-in's own, with the host services it calls. */
+        double own() const { return wall - instrument - window; }
+    };
+    struct Timing {
+        TimeShare command;  // the command procedure, call to return (its dialogs included)
+        TimeShare dialog;   // inside DialogBoxParamA: window system, waits for actions, messages
+        TimeShare open;     // the dialog procedure's WM_INITDIALOG
+        TimeShare tick;     // WM_TIMER (the polling timer)
+        TimeShare close;    // WM_COMMAND of IDOK or IDCANCEL, and WM_DESTROY
+        TimeShare other;    // every other message to the dialog procedure
+    };
+    const Timing &timing() const;
+
     /* The lines of the last run (cleared when a run or a session starts;
        what messages 5 and 6 cause is added to the last run's). */
     const std::vector<std::string> &transcript() const;

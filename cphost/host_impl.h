@@ -56,6 +56,7 @@ struct SimulatorEntries {
     int(__cdecl *loadMemory)(const char *) = nullptr;
     int(__cdecl *saveMemory)(const char *) = nullptr;
     const char *(__cdecl *lastError)(void) = nullptr;
+    double(__cdecl *busyMicroseconds)(void) = nullptr;
     std::string why(const char *fallback) const;  // lastError() or the fallback
 };
 
@@ -86,6 +87,10 @@ struct Host::Impl {
     std::deque<HostData> data;  // handle = kHandleBase + index
     RegistryBackup registry;
     bool running = false;       // a command is in progress
+    Host::Timing timing;
+    double windowMicros = 0;    // in the plug-in's window system calls, all told
+    unsigned long windowCalls = 0;
+    int procDepth = 0;          // dialog procedure calls in progress
 
     // ---- the session (one per isolated run, or beginSession..endSession) ----
     bool open = false;          // plug-in loaded, messages 2, 3 and 4 sent

@@ -163,7 +163,7 @@ void MakeSafe(PluginHandle handle, HWND dialog)
 {
     InitParamField(handle, dialog, IDC_DET_HVA, kAnalogHvDef);
     InitParamField(handle, dialog, IDC_DET_HVP, kPulseHvDef);
-    SetDlgItemTextA(dialog, IDC_DET_DSCR, "0");
+    SetControlText(dialog, IDC_DET_DSCR, "0");
     SendParamField(handle, dialog, IDC_DET_HVA, kAnalogHvDef);
     SendParamField(handle, dialog, IDC_DET_HVP, kPulseHvDef);
     SendParamField(handle, dialog, IDC_DET_DSCR, kDiscriminatorDef);
@@ -216,7 +216,7 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
             SendCommand(dialog, "TUNE:HSET 1");
     } else {
         Tick(dialog, LogAmp, FALSE);
-        SetDlgItemTextA(dialog, IDC_DET_DSCR, "0");
+        SetControlText(dialog, IDC_DET_DSCR, "0");
         SendParamField(handle, dialog, IDC_DET_DSCR, kDiscriminatorDef);
         SendOutput(handle, dialog, LogAmp);
     }

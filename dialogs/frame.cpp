@@ -147,16 +147,22 @@ void ShowInput(PluginHandle handle, HWND dialog, const FrameInput &input, double
 {
     switch (input.kind) {
     case InputAnalog: {
-        SetNumberText(handle, dialog, input.controlId, input.format, value);
+        char text[64];
         ParamDef range;
         if (input.rangeParamId != 0 && LoadParamDef(g_module, input.rangeParamId, &range) &&
             !(value >= range.minimum && value <= range.maximum))
-            SetDlgItemTextA(dialog, input.controlId, kOutOfRange);
+            lstrcpynA(text, kOutOfRange, sizeof text);
+        else
+            FormatNumberText(handle, text, input.format, value);
+        SetControlText(dialog, input.controlId, text);
         break;
     }
-    case InputOnOff:
-        SetDlgItemInt(dialog, input.controlId, static_cast<UINT>(HostNumberToInt(value)), FALSE);
+    case InputOnOff: {
+        char text[16];
+        wsprintfA(text, "%u", static_cast<UINT>(HostNumberToInt(value)));
+        SetControlText(dialog, input.controlId, text);
         break;
+    }
     case InputCheck:
         CheckDlgButton(dialog, input.controlId, HostNumberToInt(value) != 0 ? BST_CHECKED : BST_UNCHECKED);
         break;

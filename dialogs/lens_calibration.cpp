@@ -187,9 +187,9 @@ BOOL InitDialog(HWND dialog, const CalLensRecord *record)
     if (lensFlag == 1 && lens2 && lens3) {
         char text[64];
         lstrcpynA(text, LoadResString(IDS_OMEGA_LENS_CE), sizeof text);
-        SetDlgItemTextA(dialog, IDC_CAL_LENS2_L, text);
+        SetControlText(dialog, IDC_CAL_LENS2_L, text);
         lstrcpynA(text, LoadResString(IDS_OMEGA_BIAS_CE), sizeof text);
-        SetDlgItemTextA(dialog, IDC_CAL_LENS4_L, text);
+        SetControlText(dialog, IDC_CAL_LENS4_L, text);
     }
     ShowCalibration(handle, dialog, lensFlag);
     SetFocus(GetDlgItem(dialog, IDOK));

@@ -137,8 +137,8 @@ void NameOmegaLenses(const LensPanel &panel, PluginHandle handle, HWND dialog)
             continue;
         char text[64];
         lstrcpynA(text, LoadResString(name), sizeof text);
-        SetDlgItemTextA(dialog, panel.rows[i].caption, text);
-        SetDlgItemTextA(dialog, panel.rows[i].inputCaption, text);
+        SetControlText(dialog, panel.rows[i].caption, text);
+        SetControlText(dialog, panel.rows[i].inputCaption, text);
     }
 }
 

@@ -102,7 +102,7 @@ void RefreshMirrors(PluginHandle, HWND dialog, int id)
         FieldText(dialog, id, text);
         for (int cell : mirror.cells)
             if (cell != 0)
-                SetDlgItemTextA(dialog, cell, text);
+                SetControlText(dialog, cell, text);
     }
 }
 

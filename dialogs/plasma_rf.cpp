@@ -278,7 +278,7 @@ void PollSupplyBits(PluginHandle handle, HWND dialog, BOOL drainVoltageError)
     if (WholePartSet(ReplyField(2, ReplyBuffer)) || drainVoltageError)
         ShowInput(handle, dialog, kVoltageTooLow, ReplyField(kVoltageTooLow.field, ReplyBuffer));
     else
-        SetDlgItemTextA(dialog, kVoltageTooLow.controlId, "---");
+        SetControlText(dialog, kVoltageTooLow.controlId, "---");
 }
 
 void PollInputs(PluginHandle handle, HWND dialog)
@@ -303,7 +303,7 @@ void ForwardPowerGate(HWND dialog)
 {
     BOOL oscillating = IsDlgButtonChecked(dialog, IDC_RF_RFOSC) == BST_CHECKED;
     if (!oscillating)
-        SetDlgItemTextA(dialog, IDC_RF_PF, "0");
+        SetControlText(dialog, IDC_RF_PF, "0");
     EnableControls(dialog, kForwardPower, oscillating);
 }
 
@@ -334,7 +334,7 @@ void HoldCapacitor(HWND dialog, int display, int field)
     char text[30];
     text[0] = '\0';
     GetDlgItemTextA(dialog, display, text, sizeof text);
-    SetDlgItemTextA(dialog, field, text);
+    SetControlText(dialog, field, text);
 }
 
 /* Every box cleared, the fields back to their defaults with the capacitors

@@ -72,11 +72,11 @@ void SendQPMass(PluginHandle handle, HWND dialog)
     if (LoadParamDef(g_module, kMassParamDef, &def)) {
         double v = ValidateNumberField(handle, dialog, IDC_QP_MASS, def.format, def.minimum, def.maximum, def.step);
         if (v > 0.0 && v <= 1.5)
-            SetDlgItemTextA(dialog, IDC_QP_MASS, "0");
+            SetControlText(dialog, IDC_QP_MASS, "0");
         else if (v > -1.0 && v < 0.0)
-            SetDlgItemTextA(dialog, IDC_QP_MASS, "-1");
+            SetControlText(dialog, IDC_QP_MASS, "-1");
         else if (v > -2.0 && v < -1.0)
-            SetDlgItemTextA(dialog, IDC_QP_MASS, "-2");
+            SetControlText(dialog, IDC_QP_MASS, "-2");
     }
     char mass[64];
     mass[0] = '\0';
@@ -260,7 +260,7 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
         char standby[64];
         standby[0] = '\0';
         GetDlgItemTextA(dialog, IDC_QP_STBMS, standby, sizeof standby);
-        SetDlgItemTextA(dialog, IDC_QP_MASS, standby);
+        SetControlText(dialog, IDC_QP_MASS, standby);
         SendQPMass(handle, dialog);
         RunOutput(handle, dialog, kOutputs[OutIgnore]);
         RunOutput(handle, dialog, kOutputs[OutPickup]);
@@ -330,7 +330,7 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
         return FALSE;
     }
     if (id == IDC_QP_RESET) {
-        SetDlgItemTextA(dialog, IDC_QP_MASS, kParkMass);
+        SetControlText(dialog, IDC_QP_MASS, kParkMass);
         SendQPMass(handle, dialog);
         return TRUE;
     }

@@ -13,6 +13,7 @@
 
 #include "dialog_procs.h"
 #include "frame.h"
+#include "fields/param_fields.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "plugin/host_number.h"
@@ -213,14 +214,14 @@ void ShowConfiguration(HWND dialog, BOOL single)
         return;
     }
     EnableControls(dialog, kSingleTurboHidden, FALSE);
-    SetDlgItemTextA(dialog, IDC_VAC_TPA, "TMP On");
-    SetDlgItemTextA(dialog, IDC_VAC_PIBK_L, "IF/BK Press:");
-    SetDlgItemTextA(dialog, IDC_VAC_RTPA_L, "TMP Revolution:");
-    SetDlgItemTextA(dialog, IDC_VAC_ITPA_L, "TMP Current:");
-    SetDlgItemTextA(dialog, IDC_VAC_PIIF, "--------");
-    SetDlgItemTextA(dialog, IDC_VAC_RTPI, "--------");
-    SetDlgItemTextA(dialog, IDC_VAC_ITPI, "--------");
-    SetDlgItemTextA(dialog, IDC_VAC_FNTP, "0");
+    SetControlText(dialog, IDC_VAC_TPA, "TMP On");
+    SetControlText(dialog, IDC_VAC_PIBK_L, "IF/BK Press:");
+    SetControlText(dialog, IDC_VAC_RTPA_L, "TMP Revolution:");
+    SetControlText(dialog, IDC_VAC_ITPA_L, "TMP Current:");
+    SetControlText(dialog, IDC_VAC_PIIF, "--------");
+    SetControlText(dialog, IDC_VAC_RTPI, "--------");
+    SetControlText(dialog, IDC_VAC_ITPI, "--------");
+    SetControlText(dialog, IDC_VAC_FNTP, "0");
 }
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)

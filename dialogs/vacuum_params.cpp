@@ -94,7 +94,7 @@ int ParamFor(int id)
 void SetTexts(HWND dialog, const int *ids, const char *text)
 {
     for (; *ids != 0; ++ids)
-        SetDlgItemTextA(dialog, *ids, text);
+        SetControlText(dialog, *ids, text);
 }
 
 void Load(PluginHandle handle, HWND dialog)
@@ -113,7 +113,7 @@ void Load(PluginHandle handle, HWND dialog)
     if (HostVariableOrZero(handle, "_StyleB") == 1.0) {
         EnableControls(dialog, kTpiColumn, FALSE);
         SetTexts(dialog, kTpiFields, "---");
-        SetDlgItemTextA(dialog, IDC_VSP_TPA_HEAD, "TMP");
+        SetControlText(dialog, IDC_VSP_TPA_HEAD, "TMP");
         SetTexts(dialog, kSharedGauges, "(PIIFBK)");
     }
     EnableControls(dialog, kColumn7, FALSE);

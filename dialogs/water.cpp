@@ -109,11 +109,11 @@ void WriteLimit(PluginHandle handle, HWND dialog, const Limit &limit)
 void ShowLayout(HWND dialog)
 {
     EnableControls(dialog, kSecondFlowRow, FALSE);
-    SetDlgItemTextA(dialog, IDC_WTR_FLOW2, "---");
-    SetDlgItemTextA(dialog, IDC_WTR_FLOW2_ERR, "---");
-    SetDlgItemTextA(dialog, IDC_WTR_FLOW2_WARN, "---");
-    SetDlgItemTextA(dialog, IDC_WTR_FLOW1_L, "RF/WC/IF:");
-    SetDlgItemTextA(dialog, IDC_WTR_LIM1_L, "RF/WC/IF");
+    SetControlText(dialog, IDC_WTR_FLOW2, "---");
+    SetControlText(dialog, IDC_WTR_FLOW2_ERR, "---");
+    SetControlText(dialog, IDC_WTR_FLOW2_WARN, "---");
+    SetControlText(dialog, IDC_WTR_FLOW1_L, "RF/WC/IF:");
+    SetControlText(dialog, IDC_WTR_LIM1_L, "RF/WC/IF");
 }
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)

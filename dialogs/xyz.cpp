@@ -108,14 +108,14 @@ void SetOpeningTargets(PluginHandle handle, HWND dialog, int state)
             char position[30];
             position[0] = '\0';
             GetDlgItemTextA(dialog, kPositionOf[i], position, sizeof position);
-            SetDlgItemTextA(dialog, kTargets[i].id, position);
+            SetControlText(dialog, kTargets[i].id, position);
         }
         return;
     }
     for (const FrameField &target : kTargets)
         InitParamField(handle, dialog, target.id, target.paramId);
     if (state == StateStandby)
-        SetDlgItemTextA(dialog, IDC_XYZ_X, "0.0000");
+        SetControlText(dialog, IDC_XYZ_X, "0.0000");
 }
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)

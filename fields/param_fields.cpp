@@ -17,7 +17,7 @@ namespace {
    at a time on the dialog thread). */
 char s_fieldText[FIELD_TEXT_MAX + 1];
 
-const size_t kCommandSize = 64;
+const size_t kCommandSize = 64;  // also the formatted text's size
 
 } // namespace
 
@@ -36,12 +36,32 @@ int LoadParamDef(HINSTANCE module, int id, struct ParamDef *def)
     return 1;
 }
 
+void SetControlText(HWND dialog, int controlId, const char *text)
+{
+    /* One character more than the longest text compared, so that a longer
+       text never reads as equal. */
+    char shown[kCommandSize + 1];
+    HWND control = GetDlgItem(dialog, controlId);
+    size_t length = strlen(text);
+    if (control == NULL)
+        return;
+    if (length < kCommandSize && GetWindowTextA(control, shown, sizeof shown) == static_cast<int>(length) &&
+        memcmp(shown, text, length) == 0)
+        return;
+    SetWindowTextA(control, text);
+}
+
+void FormatNumberText(PluginHandle handle, char (&text)[kCommandSize], const char *format, double value)
+{
+    HostFormat(handle, text, format, value);
+    text[kCommandSize - 1] = '\0';
+}
+
 void SetNumberText(PluginHandle handle, HWND dialog, int controlId, const char *format, double value)
 {
     char text[kCommandSize];
-    HostFormat(handle, text, format, value);
-    text[kCommandSize - 1] = '\0';
-    SetDlgItemTextA(dialog, controlId, text);
+    FormatNumberText(handle, text, format, value);
+    SetControlText(dialog, controlId, text);
 }
 
 int InitParamField(PluginHandle handle, HWND dialog, int controlId, int paramId)

@@ -16,6 +16,15 @@
 /* Reads definition `id` from `module`; 1 when it exists, else 0. */
 int LoadParamDef(HINSTANCE module, int id, struct ParamDef *def);
 
+/* Sets the control's text unless it already shows exactly that text: a
+   poll that reads an unchanged value repaints nothing (a static control
+   repaints at once when its text is set). */
+void SetControlText(HWND dialog, int controlId, const char *text);
+
+/* Formats `value` with `format` through the host into `text` (64
+   characters; empty when the host window cannot be had). */
+void FormatNumberText(PluginHandle handle, char (&text)[64], const char *format, double value);
+
 /* Shows `value` in the control, formatted with `format` through the host
    (empty text when the host window cannot be had). */
 void SetNumberText(PluginHandle handle, HWND dialog, int controlId, const char *format, double value);

@@ -3,13 +3,17 @@
 // Runs the real TORVEX2.dll in the in-process host against the simulated
 // instrument, with no latency and with 1 ms per exchange, and measures per
 // panel: one poll tick, one open and close, and ReadRom/WriteRom of 8 KiB
-// and 64 KiB. Every figure is set against the raw time of the very same
-// exchanges sent straight to TELVOR in the same run, so what is left is the
-// plug-in's own time (with the host's services it calls: HostFormat through
-// the host window, the transcript). Prints a Markdown report; with --out
-// FILE also writes it there.
+// and 64 KiB. The host times each call into the plug-in (the command
+// procedure, each message to a dialog procedure) and the simulator's share
+// of it, so the plug-in's own time is the call's time less the simulator's;
+// it is set against the raw time of the very same exchanges sent straight
+// to TELVOR in the same run. "Own" includes the host services the plug-in
+// calls (HostFormat through the host window, the transcript). Prints a
+// Markdown report; with --out FILE also writes it there.
 //
-//   perf_bench [--rounds N] [--ticks N] [--out FILE] [--quick]
+//   perf_bench [--rounds N] [--ticks N] [--out FILE] [--quick] [--panel TEXT]
+//
+// --panel: only the panels whose label holds TEXT, and no memory commands.
 #include <windows.h>
 
 #include <algorithm>
@@ -17,10 +21,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <functional>
 #include <vector>
 
 #include "cphost/host.h"
 #include "link/telvor.h"
+#include "resources/resource.h"
 #include "telvor/telvor_sim.h"
 
 namespace {
@@ -36,6 +42,9 @@ struct PanelRow {
 const PanelRow kPanels[] = {
     {"225 Vacuum", "MaintVacuum", {}},
     {"226 Plasma RF", "MaintRF", {}},
+    // The same panel with its two options given as host variables: the option
+    // file is then not read on every poll (the registry path still is).
+    {"226 Plasma RF, options as host variables", "MaintRF", {{"OPT_New_RF", 0}, {"OPT_PMP2", 0}}},
     {"314 Plasma RF (new generator)", "MaintRF", {{"OPT_New_RF", 1}}},
     {"261 QP", "MaintQP", {}},
     {"289 Lenses", "MaintLens", {}},
@@ -139,7 +148,7 @@ std::string g_scenario[2];  // scenario files: no latency, 1 ms
 void Prepare(cphost::Host &host, const PanelRow &row, int latency)
 {
     host.setVariable("fakestatus", 1);
-    for (const char *name : {"OPT_New_RF", "_Lens", "_Lens2", "_Lens3", "_AFC"})
+    for (const char *name : {"OPT_New_RF", "OPT_PMP2", "_Lens", "_Lens2", "_Lens3", "_AFC"})
         host.removeVariable(name);
     for (const auto &v : row.variables)
         host.setVariable(v.first, v.second);
@@ -147,7 +156,7 @@ void Prepare(cphost::Host &host, const PanelRow &row, int latency)
 }
 
 struct Timed {
-    double total = 0;
+    cphost::Host::Timing timing;
     std::vector<std::string> lines;
     bool ok = false;
 };
@@ -156,12 +165,18 @@ Timed Run(cphost::Host &host, const std::string &command, const std::vector<std:
           const std::string &script)
 {
     Timed t;
-    double t0 = Now();
-    int rc = host.run(command, args, script);
-    t.total = Now() - t0;
-    t.ok = rc == 0;
+    t.ok = host.run(command, args, script) == 0;
+    t.timing = host.timing();
     t.lines = host.transcript();
     return t;
+}
+
+// The plug-in's own time in opening and closing a panel: the command
+// procedure outside its dialog, and the dialog procedure's messages; not
+// the window system's work inside DialogBoxParamA, nor the waits there.
+double OwnOpenClose(const cphost::Host::Timing &t)
+{
+    return t.command.own() - t.dialog.own() + t.open.own() + t.close.own() + t.other.own() + t.tick.own();
 }
 
 // The window system's share of an open and close: the same template created
@@ -200,6 +215,47 @@ void Say(const char *format, ...)
     g_report += text;
 }
 
+// What the window system charges for the calls a poll makes, each timed on a
+// visible vacuum template (the plug-in's resources, an inert procedure).
+void WindowSystemCosts(HMODULE plugin)
+{
+    HWND w = CreateDialogParamA(plugin, MAKEINTRESOURCEA(IDD_VACUUM), NULL, Inert, 0);
+    if (w == NULL)
+        return;
+    ShowWindow(w, SW_SHOW);
+    const int display = IDC_VAC_PIBK;
+    SetPropA(w, "srvPasskey", (HANDLE)1);
+    char text[64];
+    int flip = 0;
+    struct Call {
+        const char *what;
+        std::function<void()> call;
+    } calls[] = {
+        {"GetPropA", [&] { GetPropA(w, "srvPasskey"); }},
+        {"GetDlgItem", [&] { GetDlgItem(w, display); }},
+        {"GetWindowTextA (a display)", [&] { GetWindowTextA(GetDlgItem(w, display), text, sizeof text); }},
+        {"SetDlgItemTextA, the same text", [&] { SetDlgItemTextA(w, display, "1.5E-04"); }},
+        {"SetDlgItemTextA, another text", [&] { SetDlgItemTextA(w, display, (flip ^= 1) ? "1.5E-04" : "1.6E-04"); }},
+        {"CheckDlgButton, unchanged", [&] { CheckDlgButton(w, IDC_VAC_IGNORE_TO, BST_UNCHECKED); }},
+        {"IsDlgButtonChecked", [&] { IsDlgButtonChecked(w, IDC_VAC_IGNORE_TO); }},
+        {"EnableWindow, unchanged", [&] { EnableWindow(GetDlgItem(w, display), TRUE); }},
+        {"FindResource + LoadResource (a definition)",
+         [&] { LoadResource(plugin, FindResourceA(plugin, MAKEINTRESOURCEA(1128), MAKEINTRESOURCEA(1000))); }},
+    };
+    Say("## What the window system charges (Wine, no latency)\n\n| call | us per call |\n|---|---|\n");
+    for (Call &c : calls) {
+        const int n = 2000;
+        c.call();
+        double t0 = Now();
+        for (int i = 0; i < n; ++i)
+            c.call();
+        Say("| %s | %.2f |\n", c.what, (Now() - t0) / n);
+    }
+    Say("\n");
+    RemovePropA(w, "srvPasskey");
+    DestroyWindow(w);
+}
+
 std::string TempPath(const char *name)
 {
     char folder[MAX_PATH];
@@ -222,7 +278,7 @@ int main(int argc, char **argv)
 {
     int rounds = 5, ticks = 20;
     bool quick = false;
-    std::string out;
+    std::string out, only;
     for (int i = 1; i < argc; ++i) {
         if (!strcmp(argv[i], "--rounds") && i + 1 < argc)
             rounds = atoi(argv[++i]);
@@ -232,11 +288,17 @@ int main(int argc, char **argv)
             out = argv[++i];
         else if (!strcmp(argv[i], "--quick"))
             quick = true;
+        else if (!strcmp(argv[i], "--panel") && i + 1 < argc)
+            only = argv[++i];
     }
     if (quick) {
         rounds = 2;
         ticks = 5;
     }
+    std::vector<PanelRow> panels;
+    for (const PanelRow &row : kPanels)
+        if (only.empty() || strstr(row.label, only.c_str()))
+            panels.push_back(row);
     g_scenario[0] = TempPath("perf_latency0.ini");
     g_scenario[1] = TempPath("perf_latency1.ini");
     WriteFile(g_scenario[0], "[instrument]\nlatency_ms = 0\n");
@@ -267,55 +329,60 @@ int main(int argc, char **argv)
         Say("| one exchange at 1 ms latency, straight to TELVOR (us) | %s |\n\n", Range(link, "%.0f").c_str());
     }
 
+    if (plugin)
+        WindowSystemCosts(plugin);
+
     // ---- poll ticks
     const std::string tickScript = "tick " + std::to_string(ticks) + "; escape";
     for (int latency = 0; latency <= 1; ++latency) {
         Say("## Poll tick, %s\n\n", latency ? "1 ms per exchange" : "no latency");
-        Say("| panel | exchanges per tick | raw link per tick (us) | plug-in per tick (us) | plug-in / link |\n"
-            "|---|---|---|---|---|\n");
-        for (const PanelRow &row : kPanels) {
-            Stats raw, own, ratio;
+        Say("| panel | exchanges per tick | raw link per tick (us) | window system calls per tick | window system per "
+            "tick (us) | plug-in per tick (us) | plug-in per exchange (us) | plug-in / link |\n"
+            "|---|---|---|---|---|---|---|---|\n");
+        for (const PanelRow &row : panels) {
+            Stats raw, window, calls, own, perExchange, ratio;
             size_t exchanges = 0;
-            bool timer = true, failed = false;
-            for (int r = 0; r < rounds && !failed; ++r) {
-                Prepare(host, row, latency);
-                Timed base = Run(host, row.command, {}, "escape");
+            std::string failure;
+            for (int r = 0; r < rounds && failure.empty(); ++r) {
                 Prepare(host, row, latency);
                 Timed ticked = Run(host, row.command, {}, tickScript);
-                if (!base.ok || !ticked.ok) {
-                    failed = true;
+                if (!ticked.ok) {
+                    failure = "does not open: " + host.error();
                     break;
                 }
-                std::vector<Exchange> tick = ExchangesBetween(ticked.lines, "do tick " + std::to_string(ticks),
-                                                              "do escape");
-                if (tick.empty()) {
-                    timer = false;
+                std::vector<Exchange> tick =
+                    ExchangesBetween(ticked.lines, "do tick " + std::to_string(ticks), "do escape");
+                if (ticked.timing.tick.calls == 0 || tick.empty()) {
+                    failure = "no polling timer";
                     break;
                 }
                 exchanges = tick.size() / size_t(ticks);
-                double rawTime = Replay(tick, latency);
-                double ownTime = (ticked.total - base.total) - rawTime;
-                raw.add(rawTime / ticks);
-                own.add(std::max(0.0, ownTime) / ticks);
-                ratio.add(100.0 * std::max(0.0, ownTime) / rawTime);
+                double rawTime = Replay(tick, latency) / ticks;
+                double ownTime = ticked.timing.tick.own() / ticks;
+                raw.add(rawTime);
+                window.add(ticked.timing.tick.window / ticks);
+                calls.add(double(ticked.timing.tick.windowCalls) / ticks);
+                own.add(ownTime);
+                perExchange.add(ownTime / double(exchanges));
+                ratio.add(100.0 * ownTime / rawTime);
             }
-            if (failed)
-                Say("| %s | (does not open: %s) | | | |\n", row.label, host.error().c_str());
-            else if (!timer)
-                Say("| %s | no polling timer | | | |\n", row.label);
+            if (!failure.empty())
+                Say("| %s | (%s) | | | | | | |\n", row.label, failure.c_str());
             else
-                Say("| %s | %u | %s | %s | %s %% |\n", row.label, (unsigned)exchanges, Range(raw, "%.0f").c_str(),
-                    Range(own, "%.0f").c_str(), Range(ratio, latency ? "%.2f" : "%.0f").c_str());
+                Say("| %s | %u | %s | %.0f | %s | %s | %s | %s %% |\n", row.label, (unsigned)exchanges,
+                    Range(raw, "%.0f").c_str(), calls.median(), Range(window, "%.0f").c_str(), Range(own, "%.0f").c_str(),
+                    Range(perExchange, "%.1f").c_str(),
+                    Range(ratio, latency ? "%.2f" : "%.0f").c_str());
         }
         Say("\n");
     }
 
     // ---- open and close
     Say("## Open and close, 1 ms per exchange\n\n");
-    Say("| panel | exchanges | raw link (ms) | window system: dialog creation (ms) | plug-in and host (ms) | "
-        "plug-in and host / link |\n|---|---|---|---|---|---|\n");
-    for (const PanelRow &row : kPanels) {
-        Stats raw, window, own, ratio;
+    Say("| panel | exchanges | raw link (ms) | window system: dialog creation (ms) | window system: calls "
+        "(ms) | plug-in (ms) | plug-in / link |\n|---|---|---|---|---|---|---|\n");
+    for (const PanelRow &row : panels) {
+        Stats raw, window, updates, own, ratio;
         size_t exchanges = 0;
         bool failed = false;
         for (int r = 0; r < rounds; ++r) {
@@ -329,25 +396,31 @@ int main(int argc, char **argv)
             exchanges = all.size();
             double rawTime = Replay(all, 1);
             double creation = plugin ? DialogCreation(plugin, TemplateOpened(t.lines)) : 0;
-            double ownTime = t.total - rawTime - std::max(0.0, creation);
+            double ownTime = OwnOpenClose(t.timing);
             raw.add(rawTime / 1000);
             window.add(creation / 1000);
+            updates.add(t.timing.command.window / 1000);
             own.add(ownTime / 1000);
             if (rawTime > 0)
                 ratio.add(100.0 * ownTime / rawTime);
         }
         if (failed)
-            Say("| %s | (does not open: %s) | | | | |\n", row.label, host.error().c_str());
+            Say("| %s | (does not open: %s) | | | | | |\n", row.label, host.error().c_str());
         else
-            Say("| %s | %u | %s | %s | %s | %s |\n", row.label, (unsigned)exchanges, Range(raw, "%.1f").c_str(),
-                Range(window, "%.1f").c_str(), Range(own, "%.1f").c_str(),
-                ratio.samples.empty() ? "(no exchanges)" : (Range(ratio, "%.1f") + " %").c_str());
+            Say("| %s | %u | %s | %s | %s | %s | %s |\n", row.label, (unsigned)exchanges, Range(raw, "%.1f").c_str(),
+                Range(window, "%.1f").c_str(), Range(updates, "%.1f").c_str(), Range(own, "%.2f").c_str(),
+                ratio.samples.empty() ? "(no exchanges)" : (Range(ratio, "%.2f") + " %").c_str());
     }
     Say("\n");
 
     // ---- memory commands
+    if (!only.empty()) {
+        if (!out.empty())
+            WriteFile(out, g_report);
+        return 0;
+    }
     Say("## ReadRom and WriteRom, 1 ms per exchange\n\n");
-    Say("| command | blocks | raw link (ms) | plug-in and host (ms) | per block (us) | plug-in and host / link |\n"
+    Say("| command | blocks | raw link (ms) | plug-in (ms) | plug-in per block (us) | plug-in / link |\n"
         "|---|---|---|---|---|---|\n");
     // ReadRom takes at most 8 KiB: 64 KiB is eight commands, whose files
     // together are the one file WriteRom restores.
@@ -380,12 +453,12 @@ int main(int argc, char **argv)
                     }
                     if (!t.ok)
                         failure = host.error();
-                    total += t.total;
+                    total += t.timing.command.own();
                     rawTime += Replay(ExchangesBetween(t.lines, "", ""), 1);
                 }
                 if (!write)
                     WriteFile(file, image);
-                double ownTime = total - rawTime;
+                double ownTime = total;
                 raw.add(rawTime / 1000);
                 own.add(ownTime / 1000);
                 per.add(ownTime / (bytes / 16));
