@@ -110,7 +110,10 @@ bool parseOne(const std::string &source, Action &a, std::string &error)
     };
     if (equalsNoCase(verb, "click") || equalsNoCase(verb, "answer")) {
         a.verb = equalsNoCase(verb, "click") ? Verb::Click : Verb::Answer;
-        a.name = operand(rest);
+        const std::string ifAsked = " if asked";
+        a.ifAsked = a.verb == Verb::Answer && rest.size() > ifAsked.size() &&
+                    equalsNoCase(rest.substr(rest.size() - ifAsked.size()), ifAsked);
+        a.name = operand(a.ifAsked ? rest.substr(0, rest.size() - ifAsked.size()) : rest);
         if (a.name.empty())
             return fail("a caption is needed");
     } else if (equalsNoCase(verb, "type") || equalsNoCase(verb, "set")) {

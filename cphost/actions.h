@@ -23,6 +23,7 @@ struct Action {
     std::string text;     // type/set/expect text
     Expectation expectation = Expectation::Text;
     int count = 1;        // tick count, wait milliseconds
+    bool ifAsked = false; // `answer BUTTON if asked`: only when a message box is on top
 };
 
 /* Splits `script` at ';' (outside double quotes) and parses each action.

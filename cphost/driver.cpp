@@ -355,6 +355,14 @@ struct Driver {
         switch (action.verb) {
         case Verb::Click:
         case Verb::Answer: {
+            // `answer BUTTON if asked` passes, writing nothing, unless a
+            // message box (a window that is none of the plug-in's dialogs)
+            // is on top.
+            bool box = top != nullptr;
+            for (const DialogFrame &f : run.frames)
+                box = box && f.window != top;
+            if (action.ifAsked && !box)
+                return Try::Done;
             HWND button = nullptr;
             Try t = find(top, action.name, Want::Button, button, action.verb == Verb::Answer);
             if (t != Try::Done)

@@ -15,7 +15,7 @@
  * are held back (recorded, not started) so polls happen only at `tick`.
  * Properties, timers and local memory blocks are only counted: what the
  * plug-in has not cleaned up when a dialog goes or the session ends is a
- * leftover.
+ * leftover (a dialog's are also written as "# left" lines).
  */
 #include "cphost/host_impl.h"
 
@@ -150,35 +150,6 @@ const char *buttonName(int answer)
     }
 }
 
-/* What a dialog still holds when it is destroyed is a leak of the plug-in:
-   every window property is written "# left property NAME NNN", every timer
-   still running (held) "# left timer ID NNN". */
-BOOL CALLBACK collectProperty(HWND, LPSTR name, HANDLE, ULONG_PTR names)
-{
-    std::string text = IS_INTRESOURCE(name) ? "#" + std::to_string((uintptr_t)name) : std::string(name);
-    reinterpret_cast<std::vector<std::string> *>(names)->push_back(text);
-    return TRUE;
-}
-
-void reportLeftProperties(Host::Impl *run, HWND window, int number)
-{
-    std::vector<std::string> names;
-    EnumPropsExA(window, collectProperty, reinterpret_cast<LPARAM>(&names));
-    for (const std::string &name : names)
-        run->emit("# left property " + name + " " + std::to_string(number));
-}
-
-void reportLeftTimers(Host::Impl *run, HWND window, int number)
-{
-    for (auto it = run->heldTimers.begin(); it != run->heldTimers.end();)
-        if (it->first == window) {
-            run->emit("# left timer " + std::to_string((unsigned long long)it->second) + " " + std::to_string(number));
-            it = run->heldTimers.erase(it);
-        } else {
-            ++it;
-        }
-}
-
 INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Host::Impl *run = g_run;
@@ -206,16 +177,10 @@ INT_PTR CALLBACK wrappedDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         run->emit("dialog " + std::to_string(frame->templateNumber) + " \"" + quoteField(windowText(window)) + "\"");
     }
     DLGPROC proc = frame->proc;  // the frame vector may grow while the procedure runs
-    int number = frame->templateNumber;
-    INT_PTR result;
-    {
-        Measured measured(run, run->procDepth == 0 ? &shareOf(run->timing, message, wParam) : nullptr);
-        ++run->procDepth;
-        result = proc(window, message, wParam, lParam);
-        --run->procDepth;
-    }
-    if (message == WM_DESTROY)
-        reportLeftProperties(run, window, number);
+    Measured measured(run, run->procDepth == 0 ? &shareOf(run->timing, message, wParam) : nullptr);
+    ++run->procDepth;
+    INT_PTR result = proc(window, message, wParam, lParam);
+    --run->procDepth;
     return result;
 }
 
@@ -236,12 +201,10 @@ INT_PTR WINAPI hookDialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND
     }
     int number = run->frames.size() >= depth ? run->frames[depth - 1].templateNumber : frame.templateNumber;
     HWND window = run->frames.size() >= depth ? run->frames[depth - 1].window : nullptr;
-    if (window)
-        reportLeftTimers(run, window, number);
     run->frames.resize(depth - 1);
-    run->emit("end " + std::to_string(number) + " " + std::to_string((long long)result));
     if (window)
-        run->forgetWindow(window, "dialog " + std::to_string(number));
+        run->forgetWindow(window, number);
+    run->emit("end " + std::to_string(number) + " " + std::to_string((long long)result));
     return result;
 }
 
@@ -290,7 +253,7 @@ UINT_PTR WINAPI hookSetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC pr
 {
     Host::Impl *run = g_run;
     if (run && window)
-        noteThing(run->timers, window, timerName(id));
+        noteThing(run->windowThings, window, timerName(id));
     if (run && run->automate && !run->realTime && window) {
         for (auto &t : run->heldTimers)
             if (t.first == window && t.second == id)
@@ -304,7 +267,7 @@ UINT_PTR WINAPI hookSetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC pr
 BOOL WINAPI hookKillTimer(HWND window, UINT_PTR id)
 {
     if (Host::Impl *run = g_run)
-        dropThing(run->timers, window, timerName(id));
+        dropThing(run->windowThings, window, timerName(id));
     if (Host::Impl *run = g_run)
         for (auto it = run->heldTimers.begin(); it != run->heldTimers.end(); ++it)
             if (it->first == window && it->second == id) {
@@ -318,7 +281,7 @@ BOOL WINAPI hookSetPropA(HWND window, LPCSTR name, HANDLE value)
 {
     BOOL ok = realSetPropA(window, name, value);
     if (ok && g_run && name)
-        noteThing(g_run->properties, window, propertyName(name));
+        noteThing(g_run->windowThings, window, propertyName(name));
     return ok;
 }
 
@@ -326,7 +289,7 @@ HANDLE WINAPI hookRemovePropA(HWND window, LPCSTR name)
 {
     HANDLE value = realRemovePropA(window, name);
     if (g_run && name)
-        dropThing(g_run->properties, window, propertyName(name));
+        dropThing(g_run->windowThings, window, propertyName(name));
     return value;
 }
 
@@ -722,20 +685,23 @@ bool Host::Impl::installFor(std::string &why)
     return false;
 }
 
-void Host::Impl::forgetWindow(HWND window, const std::string &what)
+void Host::Impl::forgetWindow(HWND window, int number)
 {
-    for (std::vector<WindowThing> *things : {&properties, &timers})
-        for (auto it = things->begin(); it != things->end();) {
-            if (it->window != window) {
-                ++it;
-                continue;
-            }
-            // A window the host itself ended after a failed action had no
-            // chance to clean up.
-            if (!failed)
-                leftovers.push_back(what + ": " + it->name + (things == &timers ? " not killed" : " not removed"));
-            it = things->erase(it);
+    for (auto it = windowThings.begin(); it != windowThings.end();) {
+        if (it->window != window) {
+            ++it;
+            continue;
         }
+        // A window the host itself ended after a failed action had no
+        // chance to clean up.
+        if (!failed) {
+            emit("# left " + it->name + " " + std::to_string(number));
+            leftovers.push_back("dialog " + std::to_string(number) + ": " + it->undone());
+        }
+        it = windowThings.erase(it);
+    }
+    for (auto it = heldTimers.begin(); it != heldTimers.end();)
+        it = it->first == window ? heldTimers.erase(it) : it + 1;
 }
 
 void Host::Impl::restoreReply(const std::string &query)
@@ -786,8 +752,7 @@ int Host::Impl::execute(const std::string &command, const std::vector<std::strin
 int Host::Impl::openSession()
 {
     leftovers.clear();
-    properties.clear();
-    timers.clear();
+    windowThings.clear();
     blocks.clear();
     commands.clear();
     scenariosLoaded.clear();
@@ -918,8 +883,8 @@ int Host::Impl::closeSession()
         if (installed)
             restoreInstallation();
         open = false;
-        for (const WindowThing &p : properties)
-            leftovers.push_back("window " + windowText(p.window) + ": " + p.name + " not removed");
+        for (const WindowThing &t : windowThings)
+            leftovers.push_back("window " + windowText(t.window) + ": " + t.undone());
         if (!blocks.empty())
             leftovers.push_back(std::to_string(blocks.size()) + " local memory block(s) still held after message 6");
     }
@@ -938,8 +903,7 @@ int Host::Impl::closeSession()
     if (hostWindow)
         DestroyWindow(hostWindow);
     hostWindow = nullptr;
-    properties.clear();
-    timers.clear();
+    windowThings.clear();
     blocks.clear();
     heldTimers.clear();
     explicitSession = false;

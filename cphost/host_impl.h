@@ -60,11 +60,12 @@ struct SimulatorEntries {
     std::string why(const char *fallback) const;  // lastError() or the fallback
 };
 
-/* Something the plug-in set up on a window (a property or a timer), as the
-   host saw it through the plug-in's imports. */
+/* Something the plug-in set up on a window through its imports and has not
+   undone yet: a property or a timer. */
 struct WindowThing {
     HWND window = nullptr;
-    std::string name;  // property name ("#N" for an atom), or "timer N"
+    std::string name;  // "property NAME" ("property #N" for an atom) or "timer N"
+    std::string undone() const { return name + (name.rfind("timer ", 0) == 0 ? " not killed" : " not removed"); }
 };
 
 struct Host::Impl {
@@ -104,8 +105,7 @@ struct Host::Impl {
     HostWord instance = 0;
     std::vector<std::string> scenariosLoaded;  // in this session, in order
     std::vector<std::string> leftovers;
-    std::vector<WindowThing> properties;       // set by the plug-in, not removed
-    std::vector<WindowThing> timers;           // started by the plug-in, not killed
+    std::vector<WindowThing> windowThings;     // what each window holds of the plug-in's
     std::vector<HLOCAL> blocks;                // local memory the plug-in holds
 
     // ---- automation ----
@@ -135,7 +135,9 @@ struct Host::Impl {
     int command(const std::string &name, const std::vector<std::string> &args, bool automated);
     bool installFor(std::string &why);  // lays out the installation when options are set
     void restoreReply(const std::string &query);
-    void forgetWindow(HWND window, const std::string &what);  // leftovers of a destroyed window
+    /* Dialog NNN is gone: what it still held is reported, as "# left ..."
+       lines and leftovers, and forgotten. */
+    void forgetWindow(HWND window, int number);
     bool fail(const std::string &message);  // records an action failure; answers false
 
     // driver.cpp

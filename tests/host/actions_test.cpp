@@ -57,9 +57,12 @@ TEST_F(Panel, TimersAreHeldBackUntilTick)
         << host.error();
 }
 
-TEST_F(Panel, TicksReachTheDialogWhileItsQuestionIsUp)
+TEST_F(Panel, TicksReachTheDialogWhileItsQuestionIsUpAndIfAskedAnswersOnlyABox)
 {
-    ASSERT_EQ(run("click Pump On; tick 2; answer No; expect Inputs/Value: = 2; escape"), 0) << host.error();
+    ASSERT_EQ(run("answer Close if asked; click Pump On; tick 2; answer No if asked; expect Inputs/Value: = 2; escape"), 0)
+        << host.error();
+    EXPECT_EQ(lines({"do answer", "box"}), (std::vector<std::string>{"do answer No if asked",
+                                                                     "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No"}));
 }
 
 TEST_F(Panel, NamingByGroupIdAndLabel)

@@ -161,10 +161,12 @@ TEST(Session, LeftoversOfAnUntidyPluginAreNamed)
     host.setVariable("leak", 1);
     ASSERT_EQ(host.beginSession(), 0) << host.error();
     ASSERT_EQ(host.run("TestPanel", {}, "escape"), 0) << host.error();
+    EXPECT_EQ(only(host.transcript(), {"# left", "end"}),
+              (std::vector<std::string>{"# left timer 1 901", "# left property testPanel 901", "end 901 1"}));
     ASSERT_EQ(host.run("TestArgs", {"a"}, ""), 0) << host.error();  // the same plug-in, still loaded
     EXPECT_EQ(host.endSession(), 0);
-    EXPECT_EQ(host.leftovers(), (std::vector<std::string>{"dialog 901: property testPanel not removed",
-                                                          "dialog 901: timer 1 not killed",
+    EXPECT_EQ(host.leftovers(), (std::vector<std::string>{"dialog 901: timer 1 not killed",
+                                                          "dialog 901: property testPanel not removed",
                                                           "TestPanel: 1 local memory block(s) allocated and not freed",
                                                           "2 local memory block(s) still held after message 6"}));
     // A run outside a session is a session of its own again.

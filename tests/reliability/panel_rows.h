@@ -7,12 +7,14 @@
 //              polling timer tick, `show` what each display holds, and close
 //              everything again (Escape or the close button), ending with the
 //              panel's own dialog closed; it must also run to its end when
-//              every query fails and every reply is hostile
+//              every query fails and every reply is hostile (a question that
+//              only a failed read makes the panel ask: `answer OK if asked`)
 //
 // The soak opens and closes the first row of each command, so put the row
-// that reaches every sub-dialog first. The runs judge only what holds for every panel: no crash or hang, no
-// window property or timer left behind, nothing malformed written, and the
-// displays of a failed read equal to those of an instrument answering 0.
+// that reaches every sub-dialog first. The runs judge only what holds for
+// every panel: no crash or hang, no window property or timer left behind,
+// nothing malformed written, and the displays and questions of a failed read
+// equal to those of an instrument answering 0.
 #ifndef TORVEX_PANEL_ROWS_H
 #define TORVEX_PANEL_ROWS_H
 
@@ -22,9 +24,6 @@ struct PanelRow {
     const char *command;
     const char *variables;
     const char *script;
-    /* false: left out of the fault matrix, for a panel whose script cannot be
-       the same under every fault (it asks a question when a read fails). */
-    bool underFaults = true;
 };
 
 const PanelRow kPanelRows[] = {
@@ -46,9 +45,8 @@ const PanelRow kPanelRows[] = {
     {"MaintGas", "fakestatus=1", "tick 2; show; escape"},
     {"MaintGas", "fakestatus=1 _AFC=1", "tick 2; show; escape"},
     {"MaintSC", "fakestatus=1", "tick 2; show; escape"},
-    // A failed "On Track" read makes the stage ask (message 253) at open, so
-    // which faults ask depends on which read they hit.
-    {"MaintXYZ", "fakestatus=1", "tick 2; show; escape", false},
+    // The stage asks at open when "On Track" reads 0, as a failed read does.
+    {"MaintXYZ", "fakestatus=1", "answer OK if asked; tick 2; show; escape"},
 };
 
 }  // namespace reliability
