@@ -42,9 +42,6 @@ struct PanelRow {
 const PanelRow kPanels[] = {
     {"225 Vacuum", "MaintVacuum", {}},
     {"226 Plasma RF", "MaintRF", {}},
-    // The same panel with its two options given as host variables: the option
-    // file is then not read on every poll (the registry path still is).
-    {"226 Plasma RF, options as host variables", "MaintRF", {{"OPT_New_RF", 0}, {"OPT_PMP2", 0}}},
     {"314 Plasma RF (new generator)", "MaintRF", {{"OPT_New_RF", 1}}},
     {"261 QP", "MaintQP", {}},
     {"289 Lenses", "MaintLens", {}},
@@ -310,6 +307,15 @@ int main(int argc, char **argv)
     Say("# Performance: what the plug-in adds to the instrument link\n\n");
     Say("Produced by `perf_bench` (%d rounds, %d ticks per round; figures are min / median / max over the "
         "rounds).\n\n", rounds, ticks);
+    Say("How it is measured: the host times every call into the plug-in (the command procedure, each message to a "
+        "dialog procedure) and, inside it, the simulator's time (its exchanges, latency included) and the window "
+        "system's (the plug-in's USER32 calls that find, read and set its controls). The plug-in's own time is what "
+        "is left: its logic, the channel, the host's formatting service. The raw link is the same exchanges sent "
+        "straight to TELVOR in the same run. The target is that the plug-in's own time stays under 2 %% of a 1 ms "
+        "link on every poll tick and on the memory commands.\n\n"
+        "Under Wine each USER32 call is a round trip to the Wine server (the first table), so the window system's "
+        "column is mostly Wine's cost, not the plug-in's: it is shown with the number of calls a tick makes, which "
+        "is what the plug-in decides. A display is set only when its text changes.\n\n");
 
     // ---- the simulator alone
     {
@@ -337,17 +343,20 @@ int main(int argc, char **argv)
     for (int latency = 0; latency <= 1; ++latency) {
         Say("## Poll tick, %s\n\n", latency ? "1 ms per exchange" : "no latency");
         Say("| panel | exchanges per tick | raw link per tick (us) | window system calls per tick | window system per "
-            "tick (us) | plug-in per tick (us) | plug-in per exchange (us) | plug-in / link |\n"
-            "|---|---|---|---|---|---|---|---|\n");
+            "tick (us) | plug-in per tick (us) | of which installation reads (us) | plug-in per exchange (us) | "
+            "plug-in / link | %s\n|---|---|---|---|---|---|---|---|---|%s\n",
+            latency ? "under 2 %? |" : "", latency ? "---|" : "");
         for (const PanelRow &row : panels) {
-            Stats raw, window, calls, own, perExchange, ratio;
+            Stats raw, window, calls, installation, own, perExchange, ratio, ratioWithoutReads;
             size_t exchanges = 0;
             std::string failure;
             for (int r = 0; r < rounds && failure.empty(); ++r) {
                 Prepare(host, row, latency);
                 Timed ticked = Run(host, row.command, {}, tickScript);
                 if (!ticked.ok) {
-                    failure = "does not open: " + host.error();
+                    failure = host.error().find("no polling timer") != std::string::npos
+                                  ? "no polling timer: the panel polls nothing"
+                                  : "does not open: " + host.error();
                     break;
                 }
                 std::vector<Exchange> tick =
@@ -362,17 +371,35 @@ int main(int argc, char **argv)
                 raw.add(rawTime);
                 window.add(ticked.timing.tick.window / ticks);
                 calls.add(double(ticked.timing.tick.windowCalls) / ticks);
+                installation.add(ticked.timing.tick.installation / ticks);
+                ratioWithoutReads.add(100.0 * (ownTime - ticked.timing.tick.installation / ticks) / rawTime);
                 own.add(ownTime);
                 perExchange.add(ownTime / double(exchanges));
                 ratio.add(100.0 * ownTime / rawTime);
             }
+            std::string verdict;
+            if (latency && failure.empty()) {
+                char why[256];
+                if (ratio.median() < 2.0)
+                    snprintf(why, sizeof why, " yes |");
+                else if (ratioWithoutReads.median() < 2.0)
+                    snprintf(why, sizeof why,
+                             " no: the installation reads, made afresh on every poll as the behaviour requires "
+                             "(registry key, option file), take %.0f us; without them %.2f %% |",
+                             installation.median(), ratioWithoutReads.median());
+                else
+                    snprintf(why, sizeof why, " no |");
+                verdict = why;
+            } else if (latency) {
+                verdict = " |";
+            }
             if (!failure.empty())
-                Say("| %s | (%s) | | | | | | |\n", row.label, failure.c_str());
+                Say("| %s | (%s) | | | | | | | |%s\n", row.label, failure.c_str(), verdict.c_str());
             else
-                Say("| %s | %u | %s | %.0f | %s | %s | %s | %s %% |\n", row.label, (unsigned)exchanges,
+                Say("| %s | %u | %s | %.0f | %s | %s | %s | %s | %s %% |%s\n", row.label, (unsigned)exchanges,
                     Range(raw, "%.0f").c_str(), calls.median(), Range(window, "%.0f").c_str(), Range(own, "%.0f").c_str(),
-                    Range(perExchange, "%.1f").c_str(),
-                    Range(ratio, latency ? "%.2f" : "%.0f").c_str());
+                    Range(installation, "%.0f").c_str(), Range(perExchange, "%.1f").c_str(),
+                    Range(ratio, latency ? "%.2f" : "%.0f").c_str(), verdict.c_str());
         }
         Say("\n");
     }
@@ -420,8 +447,8 @@ int main(int argc, char **argv)
         return 0;
     }
     Say("## ReadRom and WriteRom, 1 ms per exchange\n\n");
-    Say("| command | blocks | raw link (ms) | plug-in (ms) | plug-in per block (us) | plug-in / link |\n"
-        "|---|---|---|---|---|---|\n");
+    Say("| command | blocks | raw link (ms) | plug-in (ms) | plug-in per block (us) | plug-in / link | under 2 %? |\n"
+        "|---|---|---|---|---|---|---|\n");
     // ReadRom takes at most 8 KiB: 64 KiB is eight commands, whose files
     // together are the one file WriteRom restores.
     const std::string file = TempPath("perf_rom.txt");
@@ -465,12 +492,12 @@ int main(int argc, char **argv)
                 ratio.add(100.0 * ownTime / rawTime);
             }
             if (!failure.empty())
-                Say("| %s %u KiB | (failed: %s) | | | | |\n", write ? "WriteRom" : "ReadRom", bytes / 1024,
+                Say("| %s %u KiB | (failed: %s) | | | | | |\n", write ? "WriteRom" : "ReadRom", bytes / 1024,
                     failure.c_str());
             else
-                Say("| %s %u KiB | %u | %s | %s | %s | %s %% |\n", write ? "WriteRom" : "ReadRom", bytes / 1024,
+                Say("| %s %u KiB | %u | %s | %s | %s | %s %% | %s |\n", write ? "WriteRom" : "ReadRom", bytes / 1024,
                     bytes / 16, Range(raw, "%.0f").c_str(), Range(own, "%.1f").c_str(), Range(per, "%.1f").c_str(),
-                    Range(ratio, "%.2f").c_str());
+                    Range(ratio, "%.2f").c_str(), ratio.median() < 2.0 ? "yes" : "no");
         }
     }
     Say("\n");

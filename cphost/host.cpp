@@ -46,15 +46,16 @@ double microsecondsNow()
 }
 
 /* Adds the time from construction to destruction to `share` (nothing when
-   it is null), and the simulator's and the display updates' parts of it. */
+   it is null), and the simulator's, the window system's and the
+   installation reads' parts of it. */
 class Measured {
 public:
     Measured(Host::Impl *run, Host::TimeShare *share) : run_(run), share_(share)
     {
         if (share_) {
             instrument_ = run_->sim.busyMicroseconds ? run_->sim.busyMicroseconds() : 0;
-            window_ = run_->windowMicros;
-            windowCalls_ = run_->windowCalls;
+            window_ = run_->windowCalls;
+            installation_ = run_->installationReads;
             start_ = microsecondsNow();
         }
     }
@@ -65,8 +66,9 @@ public:
         share_->wall += microsecondsNow() - start_;
         if (run_->sim.busyMicroseconds)
             share_->instrument += run_->sim.busyMicroseconds() - instrument_;
-        share_->window += run_->windowMicros - window_;
-        share_->windowCalls += run_->windowCalls - windowCalls_;
+        share_->window += run_->windowCalls.micros - window_.micros;
+        share_->windowCalls += run_->windowCalls.calls - window_.calls;
+        share_->installation += run_->installationReads.micros - installation_.micros;
         ++share_->calls;
     }
     Measured(const Measured &) = delete;
@@ -75,8 +77,8 @@ public:
 private:
     Host::Impl *run_;
     Host::TimeShare *share_;
-    double start_ = 0, instrument_ = 0, window_ = 0;
-    unsigned long windowCalls_ = 0;
+    double start_ = 0, instrument_ = 0;
+    Host::Impl::Tally window_, installation_;
 };
 
 /* The share a message to a dialog procedure counts in. */
@@ -354,36 +356,40 @@ void patchImport(HMODULE module, void *original, void *replacement)
     }
 }
 
-/* The plug-in's calls into the window system for its controls, timed apart
-   from its own work: with Wine each of them is a round trip to the server
-   (about 30 us), and setting a static control's text repaints it at once.
-   The outermost call counts (a notification a call sends to the dialog
-   counts with it). Properties set and removed are hooked for the leftover
-   count above and are not timed; the host's formatting service (a message
-   to the host window) is a host service and counts as the plug-in's. */
-int g_windowCallDepth = 0;
+/* Two kinds of the plug-in's calls are timed apart from its own work: the
+   window system's, for its controls (with Wine each is a round trip to the
+   server, about 30 us, and setting a static control's text repaints it at
+   once), and the installation reads (the registry key and the option file
+   it reads the installation's options from). The outermost call counts (a
+   notification a call sends to the dialog counts with it). Properties set
+   and removed are hooked for the leftover count above and are not timed;
+   the host's formatting service (a message to the host window) is a host
+   service and counts as the plug-in's. */
+int g_timedCallDepth = 0;
 
 template <typename Call>
-auto timedWindowCall(Call call) -> decltype(call())
+auto timedCall(Host::Impl::Tally Host::Impl::*tally, Call call) -> decltype(call())
 {
     Host::Impl *run = g_run;
-    if (!run || g_windowCallDepth > 0)
+    if (!run || g_timedCallDepth > 0)
         return call();
-    ++g_windowCallDepth;
+    ++g_timedCallDepth;
     double start = microsecondsNow();
     auto result = call();
-    run->windowMicros += microsecondsNow() - start;
-    ++run->windowCalls;
-    --g_windowCallDepth;
+    (run->*tally).micros += microsecondsNow() - start;
+    ++(run->*tally).calls;
+    --g_timedCallDepth;
     return result;
 }
 
-#define WINDOW_CALL(type, name, parameters, arguments)                                                            \
+#define TIMED_CALL(tally, type, name, parameters, arguments)                                                      \
     type(WINAPI *real##name) parameters;                                                                          \
     type WINAPI hook##name parameters                                                                             \
     {                                                                                                             \
-        return timedWindowCall([&] { return real##name arguments; });                                             \
+        return timedCall(&Host::Impl::tally, [&] { return real##name arguments; });                               \
     }
+#define WINDOW_CALL(...) TIMED_CALL(windowCalls, __VA_ARGS__)
+#define INSTALLATION_CALL(...) TIMED_CALL(installationReads, __VA_ARGS__)
 WINDOW_CALL(HWND, GetDlgItem, (HWND dialog, int id), (dialog, id))
 WINDOW_CALL(int, GetWindowTextA, (HWND window, LPSTR text, int size), (window, text, size))
 WINDOW_CALL(UINT, GetDlgItemTextA, (HWND dialog, int id, LPSTR text, int size), (dialog, id, text, size))
@@ -402,19 +408,35 @@ WINDOW_CALL(HWND, SetFocus, (HWND window), (window))
 WINDOW_CALL(int, GetClassNameA, (HWND window, LPSTR name, int size), (window, name, size))
 WINDOW_CALL(LRESULT, SendDlgItemMessageA, (HWND dialog, int id, UINT message, WPARAM w, LPARAM l),
             (dialog, id, message, w, l))
+INSTALLATION_CALL(LSTATUS, RegOpenKeyExA, (HKEY key, LPCSTR name, DWORD options, REGSAM access, PHKEY result),
+                  (key, name, options, access, result))
+INSTALLATION_CALL(LSTATUS, RegQueryValueExA, (HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                                             LPDWORD size),
+                  (key, name, reserved, type, data, size))
+INSTALLATION_CALL(LSTATUS, RegCloseKey, (HKEY key), (key))
+INSTALLATION_CALL(UINT, GetPrivateProfileIntA, (LPCSTR section, LPCSTR key, INT fallback, LPCSTR file),
+                  (section, key, fallback, file))
+#undef INSTALLATION_CALL
 #undef WINDOW_CALL
+#undef TIMED_CALL
 
-void patchWindowCalls(HMODULE plugin)
+void patchTimedCalls(HMODULE plugin)
 {
     HMODULE user32 = GetModuleHandleA("user32.dll");
-#define HOOK(name)                                                                                                \
-    real##name = (decltype(real##name))(void *)GetProcAddress(user32, #name);                                    \
+    HMODULE advapi32 = GetModuleHandleA("advapi32.dll");
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+#define HOOK_IN(module, name)                                                                                     \
+    real##name = (decltype(real##name))(void *)GetProcAddress(module, #name);                                    \
     patchImport(plugin, (void *)real##name, (void *)hook##name);
+#define HOOK(name) HOOK_IN(user32, name)
+    HOOK_IN(advapi32, RegOpenKeyExA) HOOK_IN(advapi32, RegQueryValueExA) HOOK_IN(advapi32, RegCloseKey)
+    HOOK_IN(kernel32, GetPrivateProfileIntA)
     HOOK(GetDlgItem) HOOK(GetWindowTextA) HOOK(GetDlgItemTextA) HOOK(SetDlgItemTextA) HOOK(SetWindowTextA)
     HOOK(GetDlgItemInt)
     HOOK(CheckDlgButton) HOOK(IsDlgButtonChecked) HOOK(EnableWindow) HOOK(IsWindowEnabled) HOOK(ShowWindow)
     HOOK(GetPropA) HOOK(GetParent) HOOK(GetFocus) HOOK(SetFocus) HOOK(GetClassNameA) HOOK(SendDlgItemMessageA)
 #undef HOOK
+#undef HOOK_IN
 }
 
 uint32_t TORVEX_STDCALL serviceCallback(HostWord context, uint32_t code, HostWord a, HostWord b)
@@ -826,7 +848,7 @@ int Host::Impl::openSession()
         patchImport(plugin, (void *)realLocalAlloc, (void *)hookLocalAlloc);
         patchImport(plugin, (void *)realLocalReAlloc, (void *)hookLocalReAlloc);
         patchImport(plugin, (void *)realLocalFree, (void *)hookLocalFree);
-        patchWindowCalls(plugin);
+        patchTimedCalls(plugin);
         const char *names[] = {"OOCPSRV", "_OOCPSRV@16", "OOCPSRV@16"};
         for (const char *n : names)
             if (!entry)

@@ -152,18 +152,21 @@ public:
        adds to the instrument link (microseconds, QueryPerformanceCounter).
        Each share is the wall time of one kind of call into the plug-in and,
        of that, the time spent in the simulator (its exchanges, latency
-       included) and in the window system (the plug-in's calls that find,
-       read and set its controls: texts, checks, enabled and shown states,
-       properties, with the repainting they cause). A message handled while another is being
-       handled counts in the outer one, and so does a sub-dialog opened from a
-       message, with its waits for actions. */
+       included), in the window system (the plug-in's calls that find, read
+       and set its controls: texts, checks, enabled and shown states,
+       properties, with the repainting they cause) and in the installation
+       reads (registry and option file). A message handled while another is
+       being handled counts in the outer one, and so does a sub-dialog opened
+       from a message, with its waits for actions. */
     struct TimeShare {
         double wall = 0;
         double instrument = 0;
         double window = 0;
         unsigned long windowCalls = 0;
+        double installation = 0;
         unsigned calls = 0;
-        /* The plug-in's own, with the host services it calls. */
+        /* The plug-in's own, with the host services it calls and its
+           installation reads. */
         double own() const { return wall - instrument - window; }
     };
     struct Timing {

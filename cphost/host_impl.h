@@ -89,8 +89,12 @@ struct Host::Impl {
     RegistryBackup registry;
     bool running = false;       // a command is in progress
     Host::Timing timing;
-    double windowMicros = 0;    // in the plug-in's window system calls, all told
-    unsigned long windowCalls = 0;
+    struct Tally {
+        double micros = 0;
+        unsigned long calls = 0;
+    };
+    Tally windowCalls;          // the plug-in's window system calls, all told
+    Tally installationReads;    // its registry and option file reads, all told
     int procDepth = 0;          // dialog procedure calls in progress
 
     // ---- the session (one per isolated run, or beginSession..endSession) ----
