@@ -78,28 +78,6 @@ TEST(CommandProcedures, EveryDialogCommandOpensARealPanel)
     FreeLibrary(plugin);
 }
 
-TEST(CommandProcedures, LensTypeChoosesTheLensTemplates)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // no "_Lens" at all
-    EXPECT_EQ(Opens(host, "CalLens"), 293);
-    host.setVariable("_Lens2", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // "_Lens2" is read only with "_Lens"
-    host.setVariable("_Lens", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 320);
-    EXPECT_EQ(Opens(host, "CalLens"), 321);
-    host.setVariable("_Lens2", 0);
-    EXPECT_EQ(Opens(host, "MaintLens"), 263);
-    EXPECT_EQ(Opens(host, "CalLens"), 294);
-    host.setVariable("_Lens", 0.9);  // rounds to 1
-    EXPECT_EQ(Opens(host, "MaintLens"), 263);
-    host.setVariable("_Lens", 1.9);  // rounds to 2: not set
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);
-    host.setVariable("_Lens", 0.85);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);
-}
-
 TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
 {
     cphost::Host host;
