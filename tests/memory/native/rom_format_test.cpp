@@ -194,32 +194,6 @@ TEST(RomRecord, MisalignedAndBinaryRecords)
     EXPECT_EQ(0u, RomRecordLabel(nullptr, label, sizeof label));
 }
 
-TEST(RomFuzz, RecordCutterOnRandomBytes)
-{
-    std::mt19937 random(20240511);
-    for (int round = 0; round < 20000; ++round) {
-        std::vector<unsigned char> record(kRomRecordBytes);
-        const int nulChance = round % 4 == 0 ? 50 : 0;  // a quarter of the records hold NULs
-        for (unsigned char &b : record) {
-            b = static_cast<unsigned char>(random() % 256);
-            if (nulChance && static_cast<int>(random() % 100) < 5) b = 0;
-            if (!nulChance && b == 0) b = 1;
-        }
-        size_t kept = 0;
-        while (kept < kRomRecordSent && record[kept] != 0) ++kept;
-
-        char command[kRomCommandSize];
-        size_t length = RomWriteCommand(record.data(), command, sizeof command);
-        ASSERT_EQ(9 + kept, length);
-        ASSERT_EQ(length, std::strlen(command));
-        ASSERT_EQ(0, std::memcmp(command, "POC:EROM ", 9));
-        ASSERT_EQ(0, std::memcmp(command + 9, record.data(), kept));
-
-        char label[kRomLabelSize];
-        ASSERT_EQ(std::min<size_t>(kept, 6), RomRecordLabel(record.data(), label, sizeof label));
-    }
-}
-
 TEST(RomFuzz, RoundingStaysWithinHalfAStep)
 {
     std::mt19937_64 random(5);
