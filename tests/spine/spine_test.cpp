@@ -83,10 +83,6 @@ uint32_t TORVEX_STDCALL Callback(HostWord context, uint32_t code, HostWord a, Ho
         *reinterpret_cast<uint32_t *>(record->connection) = 3;
         break;
     }
-    case HOSTSVC_SHOW_TEXT:
-    case HOSTSVC_REPORT_STATUS:
-        call.text = reinterpret_cast<const char *>(code == HOSTSVC_SHOW_TEXT ? a : b);
-        break;
     default:
         break;
     }
@@ -303,17 +299,6 @@ TEST_F(Spine, OfflineLaterStopsEveryExchange)
     host.variables["_offline"] = 2.0;  // anything but 0 is offline for the channel
     ASSERT_EQ(ReadRom(handle, 16, file), 0);
     EXPECT_EQ(exchanges, 1);
-}
-
-TEST_F(Spine, MissingArgumentAndMissingStringAreReportedToTheHost)
-{
-    HostWord handle = Create(host);
-    HostWord arguments[1] = {0};  // WriteRom with its file name absent
-    EXPECT_EQ(Command("WriteRomProc")(reinterpret_cast<HostWord>(arguments), handle), 1);
-    ASSERT_FALSE(host.calls.empty());
-    EXPECT_EQ(host.calls.back().code, (uint32_t)HOSTSVC_REPORT_STATUS);
-    EXPECT_EQ(host.calls.back().a, 1u);
-    EXPECT_EQ(host.calls.back().text, "Invalid Parameter!");
 }
 
 TEST_F(Spine, CommandWithoutHostWindowOpensNothingAndLeavesButtonAlone)
