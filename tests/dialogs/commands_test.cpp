@@ -2,14 +2,10 @@
 // the installation (host switches, option file found through the registry),
 // what goes back in "_BUTTON", and how the instrument state is read.
 #include <gtest/gtest.h>
-#include <windows.h>
 
-#include <set>
 #include <string>
-#include <vector>
 
 #include "cphost/host.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -43,61 +39,6 @@ TEST(CommandProcedures, FixedTemplatesAndTheResultInButton)
         ASSERT_TRUE(host.variable("_BUTTON", &button));
         EXPECT_EQ(button, 1.0) << c.first;
     }
-}
-
-static INT_PTR CALLBACK InertDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-// Every registered command that opens a dialog opens a working panel: its
-// template holds controls of its own beside DLGINFO, Enter, Close and Help.
-TEST(CommandProcedures, EveryDialogCommandOpensARealPanel)
-{
-    const std::set<std::string> withoutDialog = {"ReadRom", "WriteRom"};
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    ASSERT_EQ(Opens(host, "MaintHousing"), 274);
-    std::vector<std::pair<std::string, int>> opened;
-    for (const cphost::CommandInfo &command : std::vector<cphost::CommandInfo>(host.commands())) {
-        if (withoutDialog.count(command.name) == 0)
-            opened.emplace_back(command.name, Opens(host, command.name.c_str()));
-    }
-    EXPECT_EQ(host.commands().size(), 15u);
-    EXPECT_EQ(opened.size(), 15u - withoutDialog.size());
-
-    HMODULE plugin = LoadLibraryA("TORVEX2.dll");
-    ASSERT_NE(plugin, nullptr);
-    const std::set<int> frameOnly = {IDOK, IDCANCEL, IDC_CLOSE, IDC_HELPBTN, IDC_DLGINFO};
-    for (const auto &command : opened) {
-        HWND dialog = CreateDialogParamA(plugin, MAKEINTRESOURCEA(command.second), nullptr, InertDialog, 0);
-        ASSERT_NE(dialog, nullptr) << command.first << " " << command.second;
-        int own = 0;
-        for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
-            own += frameOnly.count(GetDlgCtrlID(c)) == 0 ? 1 : 0;
-        EXPECT_GT(own, 3) << command.first << " opens template " << command.second;
-        DestroyWindow(dialog);
-    }
-    FreeLibrary(plugin);
-}
-
-TEST(CommandProcedures, LensTypeChoosesTheLensTemplates)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // no "_Lens" at all
-    EXPECT_EQ(Opens(host, "CalLens"), 293);
-    host.setVariable("_Lens2", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);  // "_Lens2" is read only with "_Lens"
-    host.setVariable("_Lens", 1);
-    EXPECT_EQ(Opens(host, "MaintLens"), 320);
-    EXPECT_EQ(Opens(host, "CalLens"), 321);
-    host.setVariable("_Lens2", 0);
-    EXPECT_EQ(Opens(host, "MaintLens"), 263);
-    EXPECT_EQ(Opens(host, "CalLens"), 294);
-    host.setVariable("_Lens", 0.9);  // rounds to 1
-    EXPECT_EQ(Opens(host, "MaintLens"), 263);
-    host.setVariable("_Lens", 1.9);  // rounds to 2: not set
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);
-    host.setVariable("_Lens", 0.85);
-    EXPECT_EQ(Opens(host, "MaintLens"), 289);
 }
 
 TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)

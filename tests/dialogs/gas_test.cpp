@@ -150,6 +150,7 @@ TEST(Gas, FieldsWriteTheirCommandsAfterValidation)
                                      "SYS:OPGST 10.0,2.000", "SYS:OFFSET:OPGS 0.012", "PRTC:AOUT:PLGS 12.34",
                                      "SYS:AXGST 0.00,0.500"},
                                     kReset269}));
+    EXPECT_EQ(Unknown(host), Lines{});
 
     // Ended from outside its close path (the host unwinding after a failed
     // action), the dialog commits nothing of what was typed.
@@ -200,6 +201,7 @@ TEST(Gas, FlowAdjustmentLocksUntilItsStatusRoundsToZero)
                       kReset269Op}));
     EXPECT_EQ(CountOf(Queries(host), "PRTC:FLOW:STAT?"), 5u);  // at open, then 1, 1, 1, 0
     EXPECT_EQ(CountOf(Queries(host), "SYS:PLGSL?"), 3u);       // at open, at status 0 twice
+    EXPECT_EQ(Unknown(host), Lines{});
 
     // Opened while an adjustment still runs: locked from the start; 0.95
     // keeps the lock, 0.05 ends it.
@@ -263,6 +265,7 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
         EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PGAR?"), c.lineReads) << c.name;
         EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PLDP?"), c.lineReads == 2 ? 0u : 1u) << c.name;
         EXPECT_TRUE(Has(host, "end 336 1")) << c.name;
+        EXPECT_EQ(Unknown(host), Lines{}) << c.name;
     }
 
     // Eight adjustments in a row, the k-th stopped by sensor k (each reads

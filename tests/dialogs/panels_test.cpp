@@ -43,14 +43,6 @@ TEST(PeriPump, StopsThePumpsAtOpenAndCloseAndSendsATypedSpeedInRange)
     EXPECT_EQ(button, 1.0);
 }
 
-TEST(Frame, ATypedValueIsCommittedBeforeTheCloseStep)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 0);
-    ASSERT_EQ(host.run("MaintPeriPump", {}, "type Nebulizer Pump: = -0.3; click Close"), 0) << host.error();
-    EXPECT_EQ(Writes(host), (Lines{"FRCD:PER:PUMP1 0.00", "FRCD:PER:PUMP1 -0.30", "FRCD:PER:PUMP1 0.00"}));
-}
-
 TEST(Housing, S24IsForcedOffAndLimitPairsAreWrittenErrorFirst)
 {
     cphost::Host host;
@@ -62,6 +54,7 @@ TEST(Housing, S24IsForcedOffAndLimitPairsAreWrittenErrorFirst)
     // that one for the exhaust field writes the inlet pair once more.
     EXPECT_EQ(Writes(host), (Lines{"PRTC:BOUT:S24ON OFF", "SYS:TMP1 50.0,45.0", "SYS:TMP1 50.0,45.0",
                                    "SYS:TMP3 100.0,50.0", "PRTC:BOUT:S24ON OFF"}));
+    EXPECT_EQ(Unknown(host), Lines{});
 
     host.setVariable("fakestatus", 2);
     ASSERT_EQ(host.run("MaintHousing", {}, "expect S24V checked; expect S24V disabled; escape"), 0) << host.error();
@@ -74,8 +67,6 @@ TEST(Vacuum, State0SwitchesEverythingOffInOrderAtOpenAndClose)
     host.setVariable("fakestatus", 0);
     ASSERT_EQ(host.run("MaintVacuum", {}, "expect TMP Fan On disabled; escape"), 0) << host.error();
     EXPECT_EQ(Writes(host), Twice(kVacuumSwitchOff));
-    const Lines &t = host.transcript();
-    ASSERT_GE(t.size(), 2u);
     EXPECT_TRUE(Has(host, "? MNTE:SVC:STB?"));
 }
 
@@ -108,6 +99,7 @@ TEST(Vacuum, GateValveAsksFirstAndOnlyYesOpensIt)
         expected.push_back(c);
     expected.insert(expected.end(), kVacuumSwitchOff.begin(), kVacuumSwitchOff.end());
     EXPECT_EQ(Writes(host), expected);
+    EXPECT_EQ(Unknown(host), Lines{});
 }
 
 TEST(Vacuum, OtherStatesOnlyMonitorAndState2EndsWithHset)
@@ -152,6 +144,7 @@ TEST(VacuumParameters, UpdateWritesAll14RecordsAndCancelNothing)
     EXPECT_EQ(writes[1], "SYS:PIBK:PGON 20.00,500.00,300,120");
     EXPECT_EQ(writes[10], "SYS:AUTOS ON");
     EXPECT_EQ(writes[13].rfind("SYS:PGAN:COLANA ", 0), 0u);
+    EXPECT_EQ(Unknown(host), Lines{});
 
     ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; set #25943 = 2; click Cancel; escape"), 0)
         << host.error();

@@ -284,16 +284,3 @@ TEST(PlasmaIgnition, RecipeRoundTripThroughUpdateAndCancel)
     EXPECT_EQ(Writes(host), (Lines{"TUNE:HSET 1"}));
     EXPECT_TRUE(Has(host, "end 258 0"));
 }
-
-// Refused in transition with the new generator's template too, without a
-// single command.
-TEST(PlasmaRf, NewGeneratorPanelRefusedInTransitionSendsNothing)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 6);
-    host.setVariable("OPT_New_RF", 1);
-    ASSERT_EQ(host.run("MaintRF", {}, "answer OK"), 0) << host.error();
-    EXPECT_TRUE(Writes(host).empty());
-    EXPECT_TRUE(Queries(host).empty());
-    EXPECT_TRUE(Has(host, "end 314 1"));
-}

@@ -18,15 +18,6 @@ struct Panel : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Panel, ClickTogglesACheckBoxAndTheQuestionIsAnsweredInsideItsLoop)
-{
-    ASSERT_EQ(run("click Pump On; answer Yes; expect Pump On checked; click Pump On; expect Pump On unchecked; escape"), 0)
-        << host.error();
-    EXPECT_EQ(lines({"box", "set pump"}),
-              (std::vector<std::string>{"box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> Yes", "set pump 1",
-                                        "set pump 0"}));
-}
-
 TEST_F(Panel, TypeCommitsOnlyWhenTheFocusLeaves)
 {
     // Typing alone commits nothing; the click moves the focus first, so the
@@ -37,41 +28,12 @@ TEST_F(Panel, TypeCommitsOnlyWhenTheFocusLeaves)
                                         "text \"commit 12.5\"", "help 901", "do escape"}));
 }
 
-TEST_F(Panel, TypeReplacesTheWholeTextAndTabCommits)
-{
-    ASSERT_EQ(run("type Set Point: = 1; type Set Point: = 22; tab; type Set Point: = \"\"; tab; escape"), 0)
-        << host.error();
-    EXPECT_EQ(lines({"text"}), (std::vector<std::string>{"text \"commit 22\"", "text \"commit \""}));
-}
-
-TEST_F(Panel, EnterGoesToTheDefaultButtonAndEscapeCloses)
-{
-    ASSERT_EQ(run("type Set Point: = 3; enter; expect Set Point: = 3; escape"), 0) << host.error();
-    EXPECT_EQ(lines({"text", "end"}), (std::vector<std::string>{"text \"commit 3\"", "end 901 1"}));
-}
-
-TEST_F(Panel, TimersAreHeldBackUntilTick)
-{
-    ASSERT_EQ(run("expect Inputs/Value: = ---; tick; expect Inputs/Value: = 1; tick 3; expect Inputs/Value: = 4; escape"),
-              0)
-        << host.error();
-}
-
 TEST_F(Panel, TicksReachTheDialogWhileItsQuestionIsUpAndIfAskedAnswersOnlyABox)
 {
     ASSERT_EQ(run("answer Close if asked; click Pump On; tick 2; answer No if asked; expect Inputs/Value: = 2; escape"), 0)
         << host.error();
     EXPECT_EQ(lines({"do answer", "box"}), (std::vector<std::string>{"do answer No if asked",
                                                                      "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No"}));
-}
-
-TEST_F(Panel, NamingByGroupIdAndLabel)
-{
-    ASSERT_EQ(run("tick; expect Inputs/Value: = 1; expect #301 = 1; expect Outputs/Value: = 0.000;"
-                  "expect Valve disabled; expect Pump On enabled; expect Hidden: hidden; expect Set Point: visible;"
-                  "expect &Close enabled; escape"),
-              0)
-        << host.error();
 }
 
 TEST_F(Panel, AnAmbiguousNameFailsWithItsCandidates)
@@ -102,14 +64,6 @@ TEST_F(Panel, ActionsOnDisabledOrCoveredControlsFail)
     EXPECT_EQ(host.error(), "action 'click Help': 'Help' is in \"Test Panel\", which is under the modal window \"Sub Panel\"");
     EXPECT_EQ(lines({"dialog", "end"}),
               (std::vector<std::string>{"dialog 901 \"Test Panel\"", "dialog 902 \"Sub Panel\"", "end 902 2", "end 901 2"}));
-}
-
-TEST_F(Panel, SubDialogIsDrivenAndEnds)
-{
-    ASSERT_EQ(run("click Sub...; expect Limit: = 10; set Limit: = 25; click Update; escape"), 0) << host.error();
-    EXPECT_EQ(lines({"dialog", "end", "text"}),
-              (std::vector<std::string>{"dialog 901 \"Test Panel\"", "dialog 902 \"Sub Panel\"", "text \"limit 25\"",
-                                        "end 902 1", "end 901 1"}));
 }
 
 TEST_F(Panel, FailedExpectationAndLeftoversGiveThree)

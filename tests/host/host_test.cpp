@@ -1,24 +1,10 @@
-// The host's services and its transcript, through testplug.dll.
+// The host's services and its transcript, through testplug.dll (and TELVOR.dll
+// where it is built).
 #include <gtest/gtest.h>
 
 #include "host_support.h"
 
 using cphost::Host;
-
-TEST(HostRun, ArgumentsAreConvertedByTheirRegisteredTypes)
-{
-    Host host;
-    useTestPlugin(host);
-    EXPECT_EQ(host.run("TestArgs", {"#H00A0", "32", "backup.txt"}, ""), 0) << host.error();
-    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"arg1 #H00A0\"", "status 1 \"arg2 32\"",
-                                                           "status 0 \"arg3 backup.txt\""}));
-    // Fewer arguments are passed as absent; command names match without case.
-    EXPECT_EQ(host.run("testargs", {"x", "-1.5e1"}, ""), 0);
-    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"status 0 \"arg1 x\"", "status 1 \"arg2 -15\"",
-                                                           "status 0 \"arg3 absent\""}));
-    EXPECT_EQ(host.run("TestArgs", {}, ""), 0);
-    EXPECT_TRUE(contains(host.transcript(), "status 0 \"arg1 absent\""));
-}
 
 TEST(HostRun, UsageErrorsAnswerTwoWithAReason)
 {
@@ -58,46 +44,7 @@ TEST(HostServices, FormattingThroughTheHostWindow)
                                                            "text \"[1.235]\"", "text \"[" + cut + "] 63\""}));
 }
 
-TEST(HostServices, VariablesExistOnlyWhenSetAndPluginWritesAreKept)
-{
-    Host host;
-    useTestPlugin(host);
-    double v = -1;
-    EXPECT_TRUE(host.variable("_offline", &v));  // the host's own switch
-    EXPECT_EQ(v, 0.0);
-    EXPECT_FALSE(host.variable("gate", &v));
-    ASSERT_EQ(host.run("TestPanel", {}, "escape"), 0) << host.error();
-    EXPECT_TRUE(host.variable("_BUTTON", &v));
-    EXPECT_EQ(v, 1.0);
-    // A variable set before the run is seen by the plug-in: the gate closes the panel.
-    host.setVariable("gate", 1);
-    ASSERT_EQ(host.run("TestPanel", {}, "answer OK"), 0) << host.error();
-    EXPECT_TRUE(contains(host.transcript(), "box \"Maintenance\" \"Panel cannot be run now.\" -> OK"));
-    host.removeVariable("gate");
-    EXPECT_FALSE(host.variable("gate", &v));
-}
-
-// One test per kind of transcript line the host writes itself.
-TEST(Transcript, DialogEndSetAndDoLines)
-{
-    Host host;
-    useTestPlugin(host);
-    ASSERT_EQ(host.run("TestPanel", {}, "click Close"), 0) << host.error();
-    EXPECT_EQ(host.transcript(), (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do click Close",
-                                                           "end 901 1", "set _BUTTON 1"}));
-}
-
-TEST(Transcript, BoxLineQuotesAndNamesTheButton)
-{
-    Host host;
-    useTestPlugin(host);
-    ASSERT_EQ(host.run("TestPanel", {}, "click Pump On; answer No; escape"), 0) << host.error();
-    EXPECT_EQ(only(host.transcript(), {"box", "set pump", "do"}),
-              (std::vector<std::string>{"do click Pump On", "do answer No",
-                                        "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No", "set pump 0",
-                                        "do escape"}));
-}
-
+// The transcript lines the host writes itself, and the instrument lines.
 TEST(Transcript, HelpStatusAndTextLines)
 {
     Host host;
@@ -106,6 +53,26 @@ TEST(Transcript, HelpStatusAndTextLines)
     EXPECT_EQ(host.transcript(), (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do click Help", "help 901",
                                                            "do set Set Point: = 7", "text \"commit 7\"", "do escape",
                                                            "end 901 1", "set _BUTTON 1"}));
+}
+
+TEST(Transcript, InstrumentLinesOfAQueryWithItsReply)
+{
+    if (!fileExists("TELVOR.dll"))
+        GTEST_SKIP() << "TELVOR.dll not built";
+    // testplug's poll asks the simulated instrument through TELVOR's own entries.
+    Host host;
+    useTestPlugin(host);
+    host.setSimulatorPath("TELVOR.dll");
+    host.addReply("PRTC:AIN:PIBK?", "55|49.9");
+    ASSERT_EQ(host.run("TestPanel", {}, "tick 2; expect Outputs/Value: = 49.900; click Pump On; answer Yes; escape"), 0)
+        << host.error();
+    // Each "do" line comes before what its action causes.
+    EXPECT_EQ(host.transcript(),
+              (std::vector<std::string>{"dialog 901 \"Test Panel\"", "do tick 2", "? PRTC:AIN:PIBK?", "< 55",
+                                        "? PRTC:AIN:PIBK?", "< 49.9", "do expect Outputs/Value: = 49.900",
+                                        "do click Pump On", "do answer Yes",
+                                        "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> Yes", "set pump 1",
+                                        "> PRTC:BOUT:RPBK ON", "do escape", "end 901 1", "set _BUTTON 1"}));
 }
 
 TEST(Transcript, SinkSeesEveryLineInOrder)

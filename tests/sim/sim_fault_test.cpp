@@ -53,24 +53,29 @@ TEST_F(SimTest, TriggersNthAndEveryNth)
     EXPECT_EQ(lengths, "5 0 5 0 5 ");
 }
 
-TEST_F(SimTest, EmptyReplyHasStatusZeroAndLengthZero)
+// Replies that arrive but are not what was asked for: each as stored and traced.
+TEST_F(SimTest, EmptyNoLineFeedAndNotANumberReplies)
 {
-    ASSERT_EQ(tvsim_AddFault("empty PLSM:STAT?"), 0);
-    Exchange e = Ask("PLSM:STAT?");
-    EXPECT_EQ(e.status, 0u);
-    EXPECT_EQ(e.length, 0u);
-    EXPECT_EQ(e.text, "");
-    EXPECT_EQ(transcript, (Lines{"? PLSM:STAT?", "<", "# fault empty"}));
-}
-
-TEST_F(SimTest, ReplyWithoutItsLineFeed)
-{
-    ASSERT_EQ(tvsim_AddFault("nolf PRTC:AIN:TMP*"), 0);
-    Exchange e = Ask("PRTC:AIN:TMP1?");
-    EXPECT_EQ(e.text, "24.3");
-    EXPECT_EQ(e.length, 4u);
-    EXPECT_EQ(transcript, (Lines{"? PRTC:AIN:TMP1?", "< 24.3", "# fault nolf"}));
-    EXPECT_EQ(Ask("PRTC:AIN:PIBK?").text, "2.600\n");
+    const struct {
+        const char *rule, *query, *text, *traced;
+    } cases[] = {
+        {"empty PLSM:STAT?", "PLSM:STAT?", "", "<"},
+        {"nolf PRTC:AIN:TMP*", "PRTC:AIN:TMP1?", "24.3", "< 24.3"},
+        {"nan PRTC:AIN:PGAN?", "PRTC:AIN:PGAN?", "ERR\n", "< ERR"},
+        {"nan trns:stat? text=\"-- busy --\"", "trns:stat?", "-- busy --\n", "< -- busy --"},
+    };
+    for (const auto &c : cases) {
+        tvsim_ClearFaults();
+        transcript.clear();
+        ASSERT_EQ(tvsim_AddFault(c.rule), 0) << c.rule;
+        Exchange e = Ask(c.query);
+        EXPECT_EQ(e.status, 0u) << c.rule;
+        EXPECT_EQ(e.text, c.text) << c.rule;
+        EXPECT_EQ(e.length, e.text.size()) << c.rule;
+        std::string kind = std::string(c.rule).substr(0, std::string(c.rule).find(' '));
+        EXPECT_EQ(transcript, (Lines{std::string("? ") + c.query, c.traced, "# fault " + kind})) << c.rule;
+    }
+    EXPECT_EQ(Ask("PRTC:AIN:PIBK?").text, "2.600\n");  // only the rule's query
 }
 
 TEST_F(SimTest, LongReplyIsCutToTheBufferAndItsLengthReported)
@@ -93,15 +98,6 @@ TEST_F(SimTest, LongReplyIsCutToTheBufferAndItsLengthReported)
     EXPECT_EQ(e.text.size(), 255u);
     EXPECT_EQ(e.length, 256u);
     EXPECT_EQ(e.text.back(), '6');  // the line feed was the 256th character
-}
-
-TEST_F(SimTest, ReplyThatIsNotANumber)
-{
-    ASSERT_EQ(tvsim_AddFault("nan PRTC:AIN:PGAN?"), 0);
-    ASSERT_EQ(tvsim_AddFault("nan trns:stat? text=\"-- busy --\""), 0);
-    EXPECT_EQ(Ask("PRTC:AIN:PGAN?").text, "ERR\n");
-    EXPECT_EQ(Ask("trns:stat?").text, "-- busy --\n");
-    EXPECT_EQ(transcript[2], "# fault nan");
 }
 
 TEST_F(SimTest, SlowReplyAndLatency)

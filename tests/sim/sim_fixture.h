@@ -120,16 +120,6 @@ protected:
         return -1;
     }
 
-    bool Logged(const std::string &line) const
-    {
-        for (const auto &l : transcript)
-            if (l == line)
-                return true;
-        return false;
-    }
-
-    static std::string SourcePath(const std::string &relative) { return std::string(TORVEX_SOURCE_DIR) + "/" + relative; }
-
     // A scratch file in the working folder, named after the running test.
     static std::string TempPath(const std::string &suffix)
     {
