@@ -308,35 +308,3 @@ TEST_F(Spine, CommandWithoutHostWindowOpensNothingAndLeavesButtonAlone)
     EXPECT_EQ(Command("MaintVacuumProc")(0, handle), 1);
     EXPECT_EQ(host.variables.count("_BUTTON"), 0u);
 }
-
-// Not a timed test: run with --gtest_also_run_disabled_tests. Backs up 8 KiB
-// (512 exchanges) by calling ReadRomProc directly, so the figure is the
-// plug-in's own time per block (total minus the simulator's time), without a
-// host's plug-in loading or transcript.
-TEST_F(Spine, DISABLED_BenchmarkReadRomPerBlock)
-{
-    HostWord handle = Create(host);
-    host.variables["_offline"] = 0.0;
-    ASSERT_EQ(oocpsrv(handle, CPMSG_INIT, nullptr, 0), 0);
-    std::string file = TempFile("torvex_bench.rom");
-    tvsim_SetTrace(nullptr, nullptr);
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    for (int latency : {0, 1}) {
-        for (int round = 0; round < 5; ++round) {
-            tvsim_Reset();
-            tvsim_SetLatency(latency);
-            host.calls.clear();
-            LARGE_INTEGER t0, t1;
-            QueryPerformanceCounter(&t0);
-            ASSERT_EQ(ReadRom(handle, 8192, file), 0);
-            QueryPerformanceCounter(&t1);
-            double total = 1e6 * double(t1.QuadPart - t0.QuadPart) / double(frequency.QuadPart);
-            double sim = tvsim_BusyMicroseconds();
-            printf("latency %d ms: %u exchanges, %.1f ms in all, simulator %.1f ms, plug-in %.2f us per block "
-                   "(%.2f%% of the link time)\n",
-                   latency, tvsim_ExchangeCount(), total / 1000, sim / 1000, (total - sim) / 512,
-                   100.0 * (total - sim) / sim);
-        }
-    }
-}
