@@ -39,16 +39,14 @@ int LoadParamDef(HINSTANCE module, int id, struct ParamDef *def)
 void SetControlText(HWND dialog, int controlId, const char *text)
 {
     /* One character more than the longest text compared, so that a longer
-       text never reads as equal. */
+       text never reads as equal. One call reads the control by its id: the
+       common case, an unchanged display, costs a single call. */
     char shown[kCommandSize + 1];
-    HWND control = GetDlgItem(dialog, controlId);
     size_t length = strlen(text);
-    if (control == NULL)
-        return;
-    if (length < kCommandSize && GetWindowTextA(control, shown, sizeof shown) == static_cast<int>(length) &&
+    if (length < kCommandSize && GetDlgItemTextA(dialog, controlId, shown, sizeof shown) == length &&
         memcmp(shown, text, length) == 0)
         return;
-    SetWindowTextA(control, text);
+    SetDlgItemTextA(dialog, controlId, text);
 }
 
 void FormatNumberText(PluginHandle handle, char (&text)[kCommandSize], const char *format, double value)
