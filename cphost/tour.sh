@@ -16,6 +16,7 @@ docs=${3:-}
 [ -n "$docs" ] && docs=$(cd "$docs" && pwd)
 bin=$(cd "$build/bin" && pwd)
 mkdir -p "$out"
+out=$(cd "$out" && pwd)  # the runs below work inside it
 cd "$out" || exit 1
 status=0
 grep -v '^[[:space:]]*\(#\|$\)' "$here/tour.txt" > tour-lines.txt
