@@ -4,6 +4,7 @@
 set(TORVEX_CORE_SOURCES
   ${PROJECT_SOURCE_DIR}/plugin/host_number.cpp
   ${PROJECT_SOURCE_DIR}/plugin/format_slots.cpp
+  ${PROJECT_SOURCE_DIR}/link/decimal.cpp
   ${PROJECT_SOURCE_DIR}/link/reply_field.cpp
   ${PROJECT_SOURCE_DIR}/fields/numeric.cpp
   ${PROJECT_SOURCE_DIR}/fields/paramdef_text.cpp

@@ -1,5 +1,7 @@
 #include "numeric.h"
 
+#include "link/decimal.h"
+
 #include <ctype.h>
 #include <float.h>
 #include <math.h>
@@ -8,45 +10,7 @@
 
 double ParseDecimal(const char *text)
 {
-    if (text == NULL)
-        return 0.0;
-    /* Copy the longest decimal number at the start into a bounded buffer,
-       then convert only that: strtod alone would also take hex and words. */
-    char number[FIELD_TEXT_MAX + 1];
-    size_t out = 0;
-    size_t i = 0;
-    while (i < FIELD_TEXT_MAX && text[i] != '\0' && isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    if (i < FIELD_TEXT_MAX && (text[i] == '+' || text[i] == '-'))
-        number[out++] = text[i++];
-    size_t digits = 0;
-    while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i]))) {
-        number[out++] = text[i++];
-        ++digits;
-    }
-    if (i < FIELD_TEXT_MAX && text[i] == '.') {
-        number[out++] = text[i++];
-        while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i]))) {
-            number[out++] = text[i++];
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0.0;
-    if (i < FIELD_TEXT_MAX && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < FIELD_TEXT_MAX && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[j]))) {
-            while (i < j)
-                number[out++] = text[i++];
-            while (i < FIELD_TEXT_MAX && isdigit(static_cast<unsigned char>(text[i])))
-                number[out++] = text[i++];
-        }
-    }
-    number[out] = '\0';
-    double value = strtod(number, NULL);
-    return isnan(value) ? 0.0 : value;
+    return ReadDecimal(text, FIELD_TEXT_MAX);
 }
 
 int IsNumberText(const char *text)

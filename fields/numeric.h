@@ -11,13 +11,9 @@
 /* Longest text a field or definition number is read from (NUL excluded). */
 #define FIELD_TEXT_MAX 63
 
-/* Reads a decimal number the way the instrument's fields always have:
-   leading white space skipped, an optional sign, digits with an optional
-   decimal point, an optional exponent; reading stops at the first character
-   that cannot continue such a number, and no number at all gives 0.0.
-   Hexadecimal forms, "nan" and "inf" are not numbers here. At most
-   FIELD_TEXT_MAX characters are looked at. An exponent that overflows gives
-   +/-HUGE_VAL, which the range then limits. Never answers NaN. */
+/* Reads a typed field text as a number: ReadDecimal (link/decimal.h), the
+   conversion instrument replies are read with too, over at most
+   FIELD_TEXT_MAX characters. Never answers NaN. */
 double ParseDecimal(const char *text);
 
 /* 1 when `text` is a plain decimal number and nothing else: optional

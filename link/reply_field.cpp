@@ -1,6 +1,6 @@
 #include "reply_field.h"
 
-#include <stdlib.h>
+#include "decimal.h"
 
 double ReplyField(int n, const char *reply)
 {
@@ -15,5 +15,6 @@ double ReplyField(int n, const char *reply)
     }
     if (passed < n - 1)
         return 0.0;
-    return strtod(p, NULL);
+    size_t offset = static_cast<size_t>(p - reply);
+    return offset < DECIMAL_TEXT_MAX ? ReadDecimal(p, DECIMAL_TEXT_MAX - offset) : 0.0;
 }

@@ -65,6 +65,12 @@ TEST(ReplyField, CountsSemicolonsAndCommasAsSeparators)
     EXPECT_DOUBLE_EQ(ReplyField(0, " 7.25"), 7.25);
     EXPECT_DOUBLE_EQ(ReplyField(2, "1;;3"), 0.0);  // an empty field is no number
     EXPECT_DOUBLE_EQ(ReplyField(1, "abc"), 0.0);
+    // One decimal conversion for replies and fields: no NaN, no infinity
+    // spelled out, no hexadecimal; a bare sign is no number.
+    for (const char *reply : {"nan", "-nan", "inf", "-Infinity", "0x10", "-", "+.", "NAN(1)"})
+        EXPECT_EQ(ReplyField(1, reply), 0.0) << reply;
+    EXPECT_EQ(ReplyField(2, "1;0x1p4"), 0.0);
+    EXPECT_EQ(ReplyField(2, "1; 2.5e1x"), 25.0);
 }
 
 TEST(HostNumberToInt, RoundsLikeTheHost)
