@@ -23,8 +23,9 @@ const int kUpperDef = 1530;
 const int kLowerDef = 1609;
 
 /* Ticked: water on, then control at the set point. Cleared: control off,
-   then the water. */
-void ControlHandler(PluginHandle, HWND dialog, const FrameOutput &output)
+   then the water. The set point goes out only as validated text, also when
+   the box is switched while the field still holds the focus. */
+void ControlHandler(PluginHandle handle, HWND dialog, const FrameOutput &output)
 {
     if (IsDlgButtonChecked(dialog, output.id) != BST_CHECKED) {
         SendCommand(dialog, "PRTC:TMPS:STOP");
@@ -32,6 +33,7 @@ void ControlHandler(PluginHandle, HWND dialog, const FrameOutput &output)
         return;
     }
     SendCommand(dialog, "PRTC:BOUT:SVW ON");
+    ValidateParamField(handle, dialog, IDC_SC_SETPOINT, kSetPointDef);
     char setPoint[20], command[64];
     if (!FieldNumber(dialog, IDC_SC_SETPOINT, setPoint))
         return;

@@ -60,6 +60,16 @@ BOOL CloseDialog(const MaintDialogDesc &desc, PluginHandle handle, HWND dialog)
     return TRUE;
 }
 
+/* A sub-dialog field validated exactly as leaving it validates it: brought
+   into its definition's range with the beep, rewritten in its format, then
+   the dialog's own step (mirror cells). */
+void ValidateSystemField(const SystemParametersDesc &desc, PluginHandle handle, HWND dialog, const FrameField &field)
+{
+    ValidateParamField(handle, dialog, field.id, field.paramId);
+    if (desc.validated != NULL)
+        desc.validated(handle, dialog, field.id);
+}
+
 } // namespace
 
 PluginHandle DialogPluginHandle(HWND dialog)
@@ -279,15 +289,21 @@ INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT
         int code = HIWORD(wParam);
         if (code == EN_KILLFOCUS) {
             for (size_t i = 0; i < desc.fieldCount; ++i)
-                if (desc.fields[i].id == id) {
-                    ValidateParamField(handle, dialog, id, desc.fields[i].paramId);
-                    if (desc.validated != NULL)
-                        desc.validated(handle, dialog, id);
-                }
+                if (desc.fields[i].id == id)
+                    ValidateSystemField(desc, handle, dialog, desc.fields[i]);
             return TRUE;
         }
         switch (id) {
         case IDC_UPDATE:
+            /* Update stays the default button: Return stores the sheet, as
+               an engineer expects. But Return (like an accelerator) presses
+               it while the field being edited keeps the focus, never left and
+               never validated. So Update validates every field it reads
+               itself, before the first command is built: what is written
+               does not depend on how Update was pressed. */
+            for (size_t i = 0; i < desc.fieldCount; ++i)
+                if (desc.reads == NULL || desc.reads(handle, dialog, desc.fields[i].id))
+                    ValidateSystemField(desc, handle, dialog, desc.fields[i]);
             desc.update(handle, dialog);
             RemovePropA(dialog, kPasskey);
             EndDialog(dialog, 1);

@@ -107,6 +107,9 @@ struct SystemParametersDesc {
     void (*update)(PluginHandle handle, HWND dialog);   /* send every parameter */
     /* After a field was validated on leaving it (NULL: nothing more to do). */
     void (*validated)(PluginHandle handle, HWND dialog, int id);
+    /* Whether Update reads the field in this configuration (NULL: every
+       field of the table). Fields it does not read keep their text. */
+    BOOL (*reads)(PluginHandle handle, HWND dialog, int id);
 };
 
 INT_PTR SystemParametersProc(const SystemParametersDesc &desc, HWND dialog, UINT message, WPARAM wParam,
@@ -126,8 +129,8 @@ const char *QueryInstrument(HWND dialog, const char *query);
 void EnableControls(HWND dialog, const int *ids, BOOL enable);
 /* Finds the output box with that id, or NULL. */
 const FrameOutput *FindOutput(const FrameOutput *outputs, size_t count, int id);
-/* Reads the control's text and validates it with a parameter definition,
-   answering the text as shown afterwards (at most 19 characters). */
+/* Reads the control's text as it stands (at most 19 characters). A text
+   that goes into a command is validated with its definition first. */
 void FieldText(HWND dialog, int id, char (&text)[20]);
 /* FieldText, answering TRUE only when the text is a plain number: a command
    built from field texts is sent only when every one of them is. */

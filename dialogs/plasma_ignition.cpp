@@ -128,8 +128,9 @@ void Load(PluginHandle handle, HWND dialog)
     }
 }
 
-/* Each record as the command, a blank and its values joined by commas; a
-   record with a value that is not a plain number is not sent. */
+/* Each record as the command, a blank and its values joined by commas. The
+   frame has validated every field first; a record is held back only when a
+   text is still no plain number (no host window to format it). */
 void Update(PluginHandle, HWND dialog)
 {
     for (const RecipeRecord &record : kRecipe) {
@@ -151,7 +152,7 @@ void Update(PluginHandle, HWND dialog)
 }
 
 const SystemParametersDesc kIgnitionParameters = {
-    IDD_IGNITION, kFields, COUNT_OF(kFields), Load, Update, RefreshMirrors,
+    IDD_IGNITION, kFields, COUNT_OF(kFields), Load, Update, RefreshMirrors, NULL,
 };
 
 } // namespace

@@ -7,10 +7,10 @@
  */
 #include <windows.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "dialog_procs.h"
+#include "fields/numeric.h"
 #include "fields/param_fields.h"
 #include "frame.h"
 #include "link/instrument_state.h"
@@ -91,6 +91,18 @@ int ParamFor(int id)
     return 0;
 }
 
+/* Update reads the fields of the records in this configuration only: the
+   greyed column 7 and, with a single turbo, the TPI column keep "---". */
+BOOL Reads(PluginHandle handle, HWND, int id)
+{
+    BOOL single = SingleTurbo(handle);
+    for (const Record &record : kRecords)
+        for (const int *field = RecordFields(record, single); *field != 0; ++field)
+            if (*field == id)
+                return TRUE;
+    return FALSE;
+}
+
 void SetTexts(HWND dialog, const int *ids, const char *text)
 {
     for (; *ids != 0; ++ids)
@@ -121,6 +133,9 @@ void Load(PluginHandle handle, HWND dialog)
     EnableWindow(GetDlgItem(dialog, IDC_UPDATE), DialogOpenState(GetParent(dialog)) != StateMonitor);
 }
 
+/* Every record of this configuration, the automatic resume as ON/OFF. The
+   frame has validated the fields Update reads; a record is held back only
+   when a text is still no plain number (no host window to format it). */
 void Update(PluginHandle handle, HWND dialog)
 {
     BOOL single = SingleTurbo(handle);
@@ -129,8 +144,9 @@ void Update(PluginHandle handle, HWND dialog)
         char command[128];
         char text[20];
         if (record.suffix == NULL) {
-            FieldText(dialog, fields[0], text);
-            snprintf(command, sizeof command, "%s %s", record.twoTurbo, atoi(text) != 0 ? "ON" : "OFF");
+            if (!FieldNumber(dialog, fields[0], text))
+                continue;
+            snprintf(command, sizeof command, "%s %s", record.twoTurbo, ParseDecimal(text) != 0.0 ? "ON" : "OFF");
         } else {
             snprintf(command, sizeof command, "%s ", single ? record.singleTurbo : record.twoTurbo);
             BOOL numbers = TRUE;
@@ -149,7 +165,7 @@ void Update(PluginHandle handle, HWND dialog)
 }
 
 const SystemParametersDesc kVacuumParameters = {
-    IDD_VACUUM_PARAM, kFields, COUNT_OF(kFields), Load, Update, NULL,
+    IDD_VACUUM_PARAM, kFields, COUNT_OF(kFields), Load, Update, NULL, Reads,
 };
 
 } // namespace
