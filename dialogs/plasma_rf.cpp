@@ -144,7 +144,11 @@ const int kUtilityControls[] = {
 const int kOutputControls[] = {IDC_RF_PRLMT_L, IDC_RF_PRLMT, IDC_RF_PRLMT_U, IDC_RF_SRPS_L, IDC_RF_SRPS,
                                IDC_RF_SRPS_U,  IDC_RF_SHPS_L, IDC_RF_SHPS,   IDC_RF_SHPS_U, IDC_RF_SRRM,
                                IDC_RF_RFFAN,   IDC_RF_S24,    IDC_RF_RFOSC,  IDC_RF_IGNT,   0};
+/* The whole "Forward Power:" row is enabled or greyed with the state at
+   open; the sequence poll and the gate switch the field alone, so its caption
+   and its unit keep what opening gave them. */
 const int kForwardPower[] = {IDC_RF_PF_L, IDC_RF_PF, IDC_RF_PF_U, 0};
+const int kForwardPowerField[] = {IDC_RF_PF, 0};
 const int kOptionalGasControls[] = {IDC_RF_SVOP, IDC_RF_OPGS_L, IDC_RF_OPGS, IDC_RF_OPGS_U, 0};
 const int kNebulizerPump[] = {IDC_RF_PUMP1_L, IDC_RF_PUMP1, IDC_RF_PUMP1_U, 0};
 const int kSamplePump[] = {IDC_RF_PUMP2_L, IDC_RF_PUMP2, IDC_RF_PUMP2_U, 0};
@@ -304,7 +308,7 @@ void ForwardPowerGate(HWND dialog)
     BOOL oscillating = IsDlgButtonChecked(dialog, IDC_RF_RFOSC) == BST_CHECKED;
     if (!oscillating)
         SetControlText(dialog, IDC_RF_PF, "0");
-    EnableControls(dialog, kForwardPower, oscillating);
+    EnableControls(dialog, kForwardPowerField, oscillating);
 }
 
 /* The plasma sequence status: 0 idle (operating controls live, "Plasma On"
@@ -323,7 +327,7 @@ void SequencePoll(PluginHandle handle, HWND dialog)
     if (idle)
         ForwardPowerGate(dialog);
     else
-        EnableControls(dialog, kForwardPower, FALSE);
+        EnableControls(dialog, kForwardPowerField, FALSE);
     EnableControls(dialog, kNebulizerPump, idle);
     EnableControls(dialog, kSamplePump, idle && SamplePumpFitted(handle));
 }
