@@ -157,9 +157,15 @@ TEST(Detector, StoredParameterEdits)
         // The pulse gate takes effect at once: the pulse HV is sent again.
         {1, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0", "PRTC:AOUT:EMHVP 0"}, Stored()},
         {1, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, Stored("-20.0")},
-        // A state that leaves the outputs alone only stores.
+        // The states that leave the outputs alone (0, 3, 4) only store; any
+        // other state that opens (7) drives them like Standby.
         {0, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}, Stored()},
         {0, "type EM Gate (Close): = 250; enter", {}, Stored("-12.0", "200.0")},
+        {3, "type EM Gate (Open): = -20; enter", {}, Stored("-20.0")},
+        {4, "type EM Gate (Open): = -20; enter", {}, Stored("-20.0")},
+        {4, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}, Stored()},
+        {7, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, Stored("-20.0")},
+        {7, "type EM Gate (Close): = 250; enter", {"PRTC:AOUT:EMGVA 200.0"}, Stored("-12.0", "200.0")},
     };
     for (const auto &c : cases) {
         cphost::Host host;

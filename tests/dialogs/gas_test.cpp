@@ -242,6 +242,11 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
          "expect #1007 = 0.190; expect #1017 = 0.169; answer Yes; expect #33632 = 0.171; expect #33639 = 0.169; "
          "expect Close enabled; expect Offset Adjustment enabled; expect Open Ar Gas Valve unchecked; escape",
          kStored, "", 1},
+        {"sensors at both limits", afcScenario, {{"PRTC:AIN:PLDP?", "0.373"}, {"PRTC:AIN:MUBP?", "0.025"}},
+         "click Offset Adjustment; answer Yes; wait 1100; expect #1010 = 0.373; expect #1017 = 0.025; "
+         "answer Yes; escape",
+         Concat({{"PRTC:FLOW:PLDPV 0.373"}, Lines(kStored.begin() + 1, kStored.end() - 1), {"PRTC:FLOW:MUBPV 0.025"}}),
+         "", 1},
         {"line stays above 50 kPa", afcScenario, {{"PRTC:AIN:PGAR?", "55|50.1"}}, kFailed, {},
          Box("Ar Gas Line Mulfunction. Ar gas pressure does not become less than 50kPa while the main Ar valve is "
              "closed."),

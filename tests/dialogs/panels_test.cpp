@@ -85,6 +85,39 @@ TEST(Vacuum, SingleTurboAndAfcChangeTheSwitchOff)
     EXPECT_EQ(Writes(host), Twice(once));
 }
 
+// What each state and configuration lets the engineer switch: the manual
+// outputs in state 0 only, the TMP fan only with a single turbo in state 0,
+// the evacuation-assist valve only with a single turbo, the H2 line and the
+// valve fitted, in state 0 or Standby.
+TEST(Vacuum, EnableRulesByStateAndConfiguration)
+{
+    const struct {
+        int state, styleB, evac;
+        const char *expect;
+    } cases[] = {
+        {0, 0, 1, "TPI (Big) On enabled; Open Gate Valve enabled; TMP Fan On disabled; #22512 disabled"},
+        {0, 1, 0, "TMP On enabled; TPI (Big) On disabled; TMP Fan On enabled; #22512 disabled"},
+        {0, 1, 1, "TMP Fan On enabled; #22512 enabled"},
+        {1, 1, 1, "TMP On disabled; Open Gate Valve disabled; TMP Fan On disabled; #22512 enabled"},
+        {1, 0, 0, "TPI (Big) On disabled; TMP Fan On disabled; #22512 disabled"},
+        {2, 1, 1, "TMP Fan On disabled; #22512 disabled; Ignore Timeout enabled"},
+    };
+    for (const auto &c : cases) {
+        cphost::Host host;
+        host.setVariable("fakestatus", c.state);
+        host.setVariable("_StyleB", c.styleB);
+        host.setVariable("_H2LINE", c.evac);
+        host.setVariable("_EVAC_VALVE", c.evac);
+        std::string expects;
+        for (std::string rest = c.expect; !rest.empty();) {
+            size_t end = rest.find("; ");
+            expects += "expect " + rest.substr(0, end) + "; ";
+            rest = end == std::string::npos ? "" : rest.substr(end + 2);
+        }
+        EXPECT_EQ(host.run("MaintVacuum", {}, expects + "escape"), 0) << c.expect << ": " << host.error();
+    }
+}
+
 TEST(Vacuum, GateValveAsksFirstAndOnlyYesOpensIt)
 {
     cphost::Host host;

@@ -19,6 +19,7 @@ struct OpenCase {
     const char *script;
     Lines writes;
     bool box;
+    const char *status = nullptr;  // "PRTC:XYZ:STAT?": busy, error, X, Y, Z (nullptr: the simulated stage)
 };
 
 } // namespace
@@ -31,6 +32,11 @@ TEST(XyzStage, OpeningCommandsAPositionForTheStateAndTheStage)
         {1, "1", "expect Outputs/Smpl Depth (X): = 5.0000; expect X Origin: = 1.2500; expect Z Origin: = 0.3; escape",
          here, false},
         {0, "1", "escape", here, false},
+        // Every decimal of the readback counts: Z to 0.00001, X and Y to 0.0001.
+        {1, "1",
+         "expect Inputs/Smpl Depth (X): = 5.0125; expect Inputs/Torch-H (Y): = -0.2625; "
+         "expect Inputs/Torch-V (Z): = 0.26875; escape",
+         {"FRCD:XYZ:XPOS 5.0125", "FRCD:XYZ:YPOS -0.2625", "FRCD:XYZ:ZPOS 0.26875"}, false, "0;0;5.0125;-0.2625;0.26875"},
         // Not initialised: the defaults, X at 0 in Standby, then the note.
         {0, "0", "answer OK; expect Outputs/Torch-V (Z): = 0.00000; escape",
          {"FRCD:XYZ:XPOS 30.0000", "FRCD:XYZ:YPOS 0.0000", "FRCD:XYZ:ZPOS 0.00000"}, true},
@@ -46,6 +52,8 @@ TEST(XyzStage, OpeningCommandsAPositionForTheStateAndTheStage)
         cphost::Host host;
         host.setVariable("fakestatus", c.state);
         host.addReply("PRTC:BIN:TRCLST?", c.onTrack);
+        if (c.status != nullptr)
+            host.addReply("PRTC:XYZ:STAT?", c.status);
         ASSERT_EQ(host.run("MaintXYZ", {}, c.script), 0) << c.state << "/" << c.onTrack << ": " << host.error();
         EXPECT_EQ(Writes(host), c.writes) << c.state << "/" << c.onTrack;
         EXPECT_EQ(Has(host, kNotInitialised), c.box) << c.state << "/" << c.onTrack;

@@ -196,6 +196,22 @@ TEST_F(MemoryCommand, ReadRomWritesOneLinePerBlock)
     EXPECT_LT(at("status 0 \"#H00A0 0016/0032(Bytes)\""), at("? PEC:EROM? #H00B0,16"));
 }
 
+// The reply's line feed is taken off whatever its length, up to the longest
+// reply the buffer holds (254 characters and the line feed); a reply cut at
+// 255 characters has none left. Each line ends CR LF, never LF CR LF.
+TEST_F(MemoryCommand, ReadRomTakesTheLineFeedOffRepliesOfEveryLength)
+{
+    for (size_t length : {0u, 1u, 90u, 253u, 254u, 255u, 300u}) {
+        std::string reply(length, 'R');
+        for (size_t i = 0; i < length; i += 10) reply[i] = static_cast<char>('0' + i / 10 % 10);
+        host.clearReplies();
+        host.addReply("PEC:EROM? #H0000,16", reply);
+        std::string file = folder.file("long.rom");
+        ASSERT_EQ(0, Run("ReadRom", {"#H0000", "16", file})) << length;
+        EXPECT_EQ("#H0000,16," + reply.substr(0, 255) + "\r\n", ReadAll(file)) << length;
+    }
+}
+
 TEST_F(MemoryCommand, ReadRomPastFFFFWritesFiveDigitAddresses)
 {
     std::string file = folder.file("wrap.rom");
@@ -311,14 +327,23 @@ TEST_F(MemoryCommand, ReadRomReplacesTheFileAndLetsOthersWrite)
 
 TEST_F(MemoryCommand, WriteRomSendsWholeRecordsOnly)
 {
-    std::string a = RecordLine(0x00A0, '1'), b = RecordLine(0x00B0, '2');
-    std::string file = folder.file("two.rom");
-    WriteAll(file, a + b + std::string(40, 'T'));  // a short last piece is left
-
-    ASSERT_EQ(0, Run("WriteRom", {file}));
-    EXPECT_EQ((std::vector<std::string>{"POC:EROM " + a.substr(0, 90), "POC:EROM " + b.substr(0, 90)}), Lines("> "));
-    EXPECT_EQ((std::vector<std::string>{"\"#H00A0\"", "\"#H00B0\""}), Lines("status 0 "));
-    EXPECT_EQ(0u, Lines("? ").size());
+    // A last piece one byte short of a record is left; one of exactly 91
+    // bytes is a record and is sent.
+    std::string a = RecordLine(0x00A0, '1'), b = RecordLine(0x00B0, '2'), c = RecordLine(0x00C0, '3');
+    struct Case { std::string tail; size_t sent; };
+    for (const Case &k : {Case{"", 2}, Case{std::string(1, 'T'), 2}, Case{c.substr(0, 90), 2}, Case{c, 3}}) {
+        std::string file = folder.file("two.rom");
+        WriteAll(file, a + b + k.tail);
+        ASSERT_EQ(0, Run("WriteRom", {file}));
+        std::vector<std::string> sent = {"POC:EROM " + a.substr(0, 90), "POC:EROM " + b.substr(0, 90),
+                                         "POC:EROM " + c.substr(0, 90)};
+        std::vector<std::string> progress = {"\"#H00A0\"", "\"#H00B0\"", "\"#H00C0\""};
+        sent.resize(k.sent);
+        progress.resize(k.sent);
+        EXPECT_EQ(sent, Lines("> ")) << k.tail.size();
+        EXPECT_EQ(progress, Lines("status 0 ")) << k.tail.size();
+        EXPECT_EQ(0u, Lines("? ").size());
+    }
 }
 
 TEST_F(MemoryCommand, WriteRomOddFiles)

@@ -161,18 +161,32 @@ protected:
 
 TEST_F(Spine, VersionItemsAndBufferRules)
 {
+    // Texts: at most size - 1 characters and the NUL, never a byte past the
+    // buffer (a guard byte right behind it stays untouched); size 0 copies
+    // nothing and answers the item.
+    const struct {
+        uint16_t item;
+        int32_t size;
+        uint32_t answer;
+        const char *text;  // nullptr: nothing copied
+    } texts[] = {
+        {2, 4, 3, "A.0"},   {2, 7, 6, "A.01.0"}, {2, 8, 7, "A.01.00"}, {2, 9, 7, "A.01.00"},
+        {2, 1, 0, ""},      {2, 0, 2, nullptr},  {4, 0, 4, nullptr},   {4, 21, 20, "Sample CP-DLL Librar"},
+        {4, 22, 21, "Sample CP-DLL Library"},    {4, 100, 21, "Sample CP-DLL Library"},
+    };
+    for (const auto &t : texts) {
+        char buffer[101];
+        memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(gvi(t.item, buffer, t.size), t.answer) << t.item << "/" << t.size;
+        if (t.text != nullptr) {
+            EXPECT_STREQ(buffer, t.text) << t.item << "/" << t.size;
+        }
+        EXPECT_EQ(buffer[t.size], 'x') << t.item << "/" << t.size << ": a byte past the buffer was written";
+        if (t.size == 0) {
+            EXPECT_EQ(buffer[0], 'x');
+        }
+    }
     char buffer[100];
-    memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(gvi(2, buffer, 4), 3u);
-    EXPECT_STREQ(buffer, "A.0");
-    EXPECT_EQ(gvi(2, buffer, 100), 7u);
-    EXPECT_STREQ(buffer, "A.01.00");
-    memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(gvi(4, buffer, 0), 4u);
-    EXPECT_EQ(buffer[0], 'x');  // nothing copied
-    EXPECT_EQ(gvi(4, buffer, 100), 21u);
-    EXPECT_STREQ(buffer, "Sample CP-DLL Library");
-    EXPECT_EQ(gvi(2, buffer, 8), 7u);  // exactly one more than the text: all of it
     EXPECT_EQ(gvi(1, nullptr, 0), 0x00010000u);
     EXPECT_EQ(gvi(3, nullptr, 0), 20000725u);
     EXPECT_EQ(gvi(0, buffer, 100), 0u);
