@@ -28,7 +28,7 @@ target_sources(TORVEX2 PRIVATE ${TORVEX_RC_FILE})
 # properties belong to the directory of the target that uses the source.)
 file(GLOB TORVEX_RC_PARTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.rc ${PROJECT_SOURCE_DIR}/resources/dialogs/*.rc)
 set_source_files_properties(${TORVEX_RC_FILE} PROPERTIES
-  OBJECT_DEPENDS "${TORVEX_RC_PARTS};${TORVEX_GENERATED_DIR}/paramdefs.rc;${PROJECT_SOURCE_DIR}/resources/resource.h")
+  OBJECT_DEPENDS "${TORVEX_RC_PARTS};${TORVEX_GENERATED_DIR}/paramdefs.rc;${PROJECT_SOURCE_DIR}/resources/resource.h;${PROJECT_SOURCE_DIR}/plugin/version.h")
 add_dependencies(TORVEX2 torvex_resources)
 set_target_properties(TORVEX2 PROPERTIES PREFIX "" OUTPUT_NAME TORVEX2)
 target_include_directories(TORVEX2 PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/resources ${TORVEX_GENERATED_DIR})
