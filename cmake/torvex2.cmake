@@ -35,3 +35,4 @@ target_include_directories(TORVEX2 PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURC
 target_compile_options(TORVEX2 PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${PROJECT_SOURCE_DIR}/resources -I${PROJECT_SOURCE_DIR}/resources/dialogs -I${TORVEX_GENERATED_DIR}>)
 target_link_libraries(TORVEX2 PRIVATE torvex_core TELVOR KTCUSTOM user32 kernel32 advapi32)
 target_link_options(TORVEX2 PRIVATE -Wl,--enable-stdcall-fixup)
+torvex_split_debug(TORVEX2)
