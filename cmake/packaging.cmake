@@ -42,6 +42,16 @@ if(TARGET cphost)
   install(FILES ${scenarios} DESTINATION scenarios COMPONENT trainer)
 endif()
 
+# torvex_release: everything the archives hold, and nothing else (no tests,
+# no benchmark): what scripts/release.sh and the main job build.
+add_custom_target(torvex_release)
+add_dependencies(torvex_release TORVEX2)
+foreach(target romtool cphost TELVOR KTCUSTOM)
+  if(TARGET ${target})
+    add_dependencies(torvex_release ${target})
+  endif()
+endforeach()
+
 set(CPACK_PACKAGE_NAME TORVEX2)
 set(CPACK_PACKAGE_VENDOR "TORVEX2")
 set(CPACK_PACKAGE_VERSION ${TORVEX_VERSION_TEXT})

@@ -44,11 +44,11 @@ clean_build() {
 if [ -n "$from" ]; then
   build=$(cd "$from" && pwd)
   grep -q 'toolchain-mingw-i686' "$build/CMakeCache.txt" || { echo "release: $from is not a build of the i386 product" >&2; exit 2; }
-  echo "== bringing $from up to date"
-  cmake --build "$build" -j2
+  echo "== bringing the shipped binaries of $from up to date"
+  cmake --build "$build" -j2 --target torvex_release
 else
   build=$root/build-release
-  clean_build "$build" all
+  clean_build "$build" torvex_release
 fi
 dll=$build/bin/TORVEX2.dll
 
