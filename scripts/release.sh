@@ -33,12 +33,14 @@ start=$SECONDS
 clean_build() {
   local dir=$1; shift
   rm -rf "$dir"
+  mkdir -p "$dir"
+  local log=$dir/release-build.log
   echo "== clean build in $dir ($*)"
   cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVEX_TESTS=OFF >"$dir.log" 2>&1 || { cat "$dir.log"; return 1; }
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVEX_TESTS=OFF >"$log" 2>&1 || { cat "$log"; return 1; }
   local t=$SECONDS
-  cmake --build "$dir" -j2 --target "$@" >>"$dir.log" 2>&1 || { tail -n 40 "$dir.log"; return 1; }
-  echo "   built in $((SECONDS - t)) s (log: $dir.log)"
+  cmake --build "$dir" -j2 --target "$@" >>"$log" 2>&1 || { tail -n 40 "$log"; return 1; }
+  echo "   built in $((SECONDS - t)) s (log: $log)"
 }
 
 if [ -n "$from" ]; then
@@ -62,7 +64,7 @@ if [ $twice = 1 ]; then
     exit 1
   fi
   echo "   identical: TORVEX2.dll and TORVEX2.dll.debug"
-  rm -rf "$twin" "$twin.log"
+  rm -rf "$twin"
 fi
 
 echo "== DLL checks of the binaries that ship"
