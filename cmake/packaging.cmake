@@ -19,9 +19,13 @@ endif()
 
 # TORVEX2.dll is already stripped after linking (its debug file beside it), so
 # it is installed as the file it is, in the product and in the trainer kit.
+# The guides are read on Windows: they ship with CR LF line ends.
+configure_file(${PROJECT_SOURCE_DIR}/docs/install.md ${CMAKE_CURRENT_BINARY_DIR}/package/install.md @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/docs/trainer.md ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
+
 set(product_files TORVEX2.dll docs/install.md)
 install(FILES $<TARGET_FILE:TORVEX2> DESTINATION . COMPONENT product)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/install.md DESTINATION docs COMPONENT product)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/install.md DESTINATION docs COMPONENT product)
 if(TARGET romtool)
   install(TARGETS romtool RUNTIME DESTINATION . COMPONENT product)
   list(APPEND product_files romtool.exe)
@@ -37,7 +41,7 @@ if(TARGET cphost)
     RUNTIME DESTINATION . COMPONENT trainer
     ARCHIVE DESTINATION lib COMPONENT sdk EXCLUDE_FROM_ALL)
   install(FILES $<TARGET_FILE:TORVEX2> DESTINATION . COMPONENT trainer)
-  install(FILES ${PROJECT_SOURCE_DIR}/docs/trainer.md DESTINATION . RENAME README.txt COMPONENT trainer)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt DESTINATION . COMPONENT trainer)
   file(GLOB scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/scenarios/*.ini)
   install(FILES ${scenarios} DESTINATION scenarios COMPONENT trainer)
 endif()

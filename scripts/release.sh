@@ -54,6 +54,17 @@ else
 fi
 dll=$build/bin/TORVEX2.dll
 
+echo "== DLL checks of the binaries that ship"
+objdump=$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "$build/CMakeCache.txt")
+telvor_src=$(sed -n 's/^TORVEX_TELVOR_SOURCE_DIR:PATH=//p' "$build/CMakeCache.txt")
+if ! python3 tests/tools/check_dll.py "$dll" "$root" ||
+   ! python3 tests/tools/check_ret.py "$objdump" "$dll:resources/torvex2.def" \
+       "$build/bin/TELVOR.dll:${telvor_src:-telvor}/telvor.def" "$build/bin/KTCUSTOM.dll:ktcustom/ktcustom.def" \
+       "$build/bin/cphost.exe"; then
+  echo "release: FAILED: the DLL checks failed; nothing packaged" >&2
+  exit 1
+fi
+
 if [ $twice = 1 ]; then
   twin=$root/build-release-twin
   clean_build "$twin" TORVEX2
@@ -65,17 +76,6 @@ if [ $twice = 1 ]; then
   fi
   echo "   identical: TORVEX2.dll and TORVEX2.dll.debug"
   rm -rf "$twin"
-fi
-
-echo "== DLL checks of the binaries that ship"
-objdump=$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "$build/CMakeCache.txt")
-telvor_src=$(sed -n 's/^TORVEX_TELVOR_SOURCE_DIR:PATH=//p' "$build/CMakeCache.txt")
-if ! python3 tests/tools/check_dll.py "$dll" "$root" ||
-   ! python3 tests/tools/check_ret.py "$objdump" "$dll:resources/torvex2.def" \
-       "$build/bin/TELVOR.dll:${telvor_src:-telvor}/telvor.def" "$build/bin/KTCUSTOM.dll:ktcustom/ktcustom.def" \
-       "$build/bin/cphost.exe"; then
-  echo "release: FAILED: the DLL checks failed; nothing packaged" >&2
-  exit 1
 fi
 
 echo "== packages"
