@@ -9,8 +9,9 @@
 # refuses to package when one fails; afterwards it checks the archives.
 #
 # Usage: scripts/release.sh [--twice] [--from BUILD_FOLDER]
-#   --twice   build a second time in another clean folder (build-release-twin)
-#             and fail when the two TORVEX2.dll (or their debug files) differ
+#   --twice   build TORVEX2.dll a second time in another clean folder (under
+#             $TMPDIR, kept when they differ) and fail when the two DLLs (or
+#             their debug files) differ
 #   --from B  package the build folder B (configured for the i386 product,
 #             e.g. the preset's "build") instead of making build-release;
 #             its binaries are brought up to date first
@@ -66,16 +67,17 @@ if ! python3 tests/tools/check_dll.py "$dll" "$root" ||
 fi
 
 if [ $twice = 1 ]; then
-  twin=$root/build-release-twin
+  # Outside the source tree, at another depth: neither folder may show.
+  twin=$(mktemp -d "${TMPDIR:-/tmp}/torvex2-twin.XXXXXX")/build
   clean_build "$twin" TORVEX2
   echo "== the two builds"
   sha256sum "$dll" "$dll.debug" "$twin/bin/TORVEX2.dll" "$twin/bin/TORVEX2.dll.debug"
   if ! cmp "$dll" "$twin/bin/TORVEX2.dll" || ! cmp "$dll.debug" "$twin/bin/TORVEX2.dll.debug"; then
-    echo "release: FAILED: two builds of the same sources differ" >&2
+    echo "release: FAILED: two builds of the same sources differ (the second is kept in $twin)" >&2
     exit 1
   fi
   echo "   identical: TORVEX2.dll and TORVEX2.dll.debug"
-  rm -rf "$twin"
+  rm -rf "$(dirname "$twin")"
 fi
 
 echo "== packages"
