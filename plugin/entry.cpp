@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "commands.h"
+#include "version.h"
 #include "host_services.h"
 #include "link/channel.h"
 
@@ -37,9 +38,9 @@ namespace {
 
 BOOL s_initialised;
 
-const char kVersionText[] = "A.01.00";
-const char kDescription[] = "Sample CP-DLL Library";
-const char kNotice[] = "TORVEX2 service plug-in: maintenance panels, lens calibration and parameter memory backup";
+const char kVersionText[] = TORVEX_VERSION_TEXT;
+const char kDescription[] = TORVEX_LIBRARY_NAME;
+const char kNotice[] = TORVEX_NOTICE;
 
 HostWord Ptr(const void *p)
 {
@@ -131,11 +132,11 @@ extern "C" uint32_t WINAPI GVI(uint16_t item, char *buffer, int32_t size)
 {
     switch (item) {
     case 1:
-        return 0x00010000;
+        return (uint32_t{TORVEX_VERSION_MAJOR} << 16) | TORVEX_VERSION_MINOR;
     case 2:
         return CopyText(kVersionText, buffer, size, item);
     case 3:
-        return 20000725;
+        return TORVEX_VERSION_DATE;
     case 4:
         return CopyText(kDescription, buffer, size, item);
     case 5:

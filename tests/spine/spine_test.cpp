@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <psapi.h>
+#include <winver.h>
 
 #include <cstdio>
 #include <cstring>
@@ -192,6 +193,43 @@ TEST_F(Spine, VersionItemsAndBufferRules)
     EXPECT_EQ(gvi(0, buffer, 100), 0u);
     EXPECT_EQ(gvi(6, buffer, 100), 0u);
     EXPECT_GT(gvi(5, buffer, 100), 0u);
+}
+
+// The file's properties (its VERSIONINFO, read as Windows reads it) show what
+// GVI answers: version 1.0 as MAJOR.MINOR.0.0, the version text, the notice
+// as the file description.
+TEST_F(Spine, FilePropertiesShowWhatGviAnswers)
+{
+    char path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(module, path, sizeof path), 0u);
+    DWORD zero;
+    std::vector<char> info(GetFileVersionInfoSizeA(path, &zero));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO *fixed;
+    UINT size;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void **>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, gvi(1, nullptr, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, gvi(1, nullptr, 0));
+    EXPECT_EQ(fixed->dwFileVersionLS | fixed->dwProductVersionLS, 0u);
+    const struct {
+        uint16_t item;  // 0: not a GVI item, the text itself
+        const char *key, *text;
+    } strings[] = {
+        {2, "FileVersion", nullptr},
+        {2, "ProductVersion", nullptr},
+        {5, "FileDescription", nullptr},
+        {0, "OriginalFilename", "TORVEX2.dll"},
+    };
+    for (const auto &s : strings) {
+        char answer[256] = {};
+        if (s.item)
+            gvi(s.item, answer, sizeof answer);
+        char *value = nullptr;
+        std::string key = std::string("\\StringFileInfo\\040904E4\\") + s.key;
+        EXPECT_TRUE(VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void **>(&value), &size)) << s.key;
+        EXPECT_STREQ(value ? value : "", s.item ? answer : s.text) << s.key;
+    }
 }
 
 TEST_F(Spine, MessagesOtherThanTheHandledOnesAnswerOne)

@@ -9,7 +9,9 @@ platform libraries rely on, without running any Windows code:
   only, and no mingw runtime DLL;
 - the string table, character for character;
 - every parameter definition of type 1000 against paramdefs.tsv;
-- every dialog template carries its DLGINFO control "KTDLGnnn".
+- every dialog template carries its DLGINFO control "KTDLGnnn";
+- the version resource: the version and texts of plugin/version.h, which
+  GVI answers too.
 
 Usage: check_dll.py TORVEX2.dll SOURCE_DIR
 Prints one line per check and "N passed, N failed".
@@ -129,6 +131,39 @@ class PE:
         return out
 
 
+def version_info(data):
+    """(fixed file info words, {key: text}) of a VS_VERSIONINFO resource."""
+    def node(pos):
+        length, vlen, kind = struct.unpack_from("<HHH", data, pos)
+        end = data.index(b"\0\0", pos + 6)
+        end += (end - pos) % 2  # the key's NUL is a whole UTF-16 unit
+        key = data[pos + 6:end].decode("utf-16-le")
+        value = (end + 2 + 3) & ~3
+        size = 2 * vlen if kind == 1 else vlen
+        children, child = [], (value + size + 3) & ~3
+        while child < pos + length:
+            children.append(node(child))
+            child = (child + children[-1][3] + 3) & ~3
+        return key, data[value:value + size], children, length
+
+    key, fixed, children, _ = node(0)
+    strings = {}
+    for name, _, tables, _ in children:
+        for _, _, entries, _ in tables if name == "StringFileInfo" else []:
+            strings.update((k, v.decode("utf-16-le").rstrip("\0")) for k, v, _, _ in entries)
+    return struct.unpack_from("<13I", fixed), strings
+
+
+def version_header(path):
+    """{name: value} of the #defines of plugin/version.h."""
+    out = {}
+    for line in open(path, encoding="ascii"):
+        m = re.match(r'#define\s+(\w+)\s+("(.*)"|(\d+))\s*$', line)
+        if m:
+            out[m.group(1)] = m.group(3) if m.group(3) is not None else int(m.group(4))
+    return out
+
+
 def main():
     dll, source = sys.argv[1], sys.argv[2]
     pe = PE(open(dll, "rb").read())
@@ -188,6 +223,18 @@ def main():
                  321, 336, 343}
     check("the 22 dialog templates, no other", set(dialogs) == templates,
           f"missing {sorted(templates - set(dialogs))}, extra {sorted(set(dialogs) - templates)}")
+
+    v = version_header(f"{source}/plugin/version.h")
+    number = v["TORVEX_VERSION_MAJOR"] << 16 | v["TORVEX_VERSION_MINOR"]
+    try:
+        fixed, texts = version_info(next(iter(res.get(16, {}).values())))
+    except (StopIteration, ValueError, struct.error) as e:
+        fixed, texts = (0,) * 13, {"error": repr(e)}
+    want = {"FileVersion": v["TORVEX_VERSION_TEXT"], "ProductVersion": v["TORVEX_VERSION_TEXT"],
+            "FileDescription": v["TORVEX_NOTICE"], "OriginalFilename": v["TORVEX_FILE_NAME"]}
+    check("version resource as GVI answers it", fixed[0] == 0xFEEF04BD and fixed[2:6] == (number, 0, number, 0)
+          and fixed[9] == 2 and all(texts.get(k) == t for k, t in want.items()),
+          f"fixed {[hex(x) for x in fixed[2:6]]}, type {fixed[9]}, texts {texts}")
 
     passed = sum(results)
     print(f"{passed} passed, {len(results) - passed} failed")

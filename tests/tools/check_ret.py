@@ -14,14 +14,19 @@ caller's stack at run time. For each BINARY:DEF given:
 - every function whose symbol carries a decoration (dialog procedures,
   window and timer procedures, the host's service callback): `ret N`.
 
-A function that ends in a tail call is followed into its target.
+A function that ends in a tail call is followed into its target. A stripped
+binary is read with the symbols of the debug file its .gnu_debuglink names
+(beside it, and only when the CRC there matches).
 
 Usage: check_ret.py OBJDUMP BINARY:DEF [BINARY[:DEF] ...]
 Prints one line per binary and the failures, and "N passed, N failed".
 """
+import os
 import re
+import struct
 import subprocess
 import sys
+import zlib
 
 from check_dll import PE
 
@@ -58,11 +63,27 @@ def export_addresses(pe, image_base):
     return by_name, by_ord
 
 
+def debug_file(objdump, binary):
+    """The separate debug file a stripped binary names, or None."""
+    dump = subprocess.run([objdump, "-s", "-j", ".gnu_debuglink", binary], capture_output=True, text=True).stdout
+    words = re.findall(r"^ [0-9a-f]+ ((?:[0-9a-f]{2,8} ?){1,4})", dump, re.M)
+    link = bytes.fromhex("".join(w.replace(" ", "") for w in words))
+    if not link:
+        return None
+    name = link[:link.index(b"\0")].decode()
+    path = os.path.join(os.path.dirname(binary), name)
+    crc = struct.unpack_from("<I", link, len(link) - 4)[0]
+    if not os.path.exists(path) or zlib.crc32(open(path, "rb").read()) != crc:
+        raise SystemExit(f"{binary}: its debug file {path} is missing or is not the one it was stripped with")
+    return path
+
+
 class Code:
     def __init__(self, objdump, binary):
+        symbols = debug_file(objdump, binary) or binary
         headers = subprocess.run([objdump, "-h", binary], check=True, capture_output=True, text=True).stdout
         self.text = int(re.search(r"\s\.text\s+[0-9a-f]+\s+([0-9a-f]+)", headers).group(1), 16)
-        table = subprocess.run([objdump, "-t", binary], check=True, capture_output=True, text=True).stdout
+        table = subprocess.run([objdump, "-t", symbols], check=True, capture_output=True, text=True).stdout
         self.symbols = {}
         for line in table.splitlines():
             m = SYMBOL.search(line)
