@@ -171,12 +171,22 @@ TEST(VacuumParameters, UpdateWritesAll14RecordsAndCancelNothing)
     host.addReply("SYS:PIBK:PGON?", "20.0,500.0,300");
     host.addReply("SYS:AUTOS?", "1");
     ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; click Update; escape"), 0) << host.error();
-    Lines writes = Writes(host);
-    ASSERT_EQ(writes.size(), 14u);
-    EXPECT_EQ(writes[0].rfind("SYS:PIBK:TPON ", 0), 0u);
-    EXPECT_EQ(writes[1], "SYS:PIBK:PGON 20.00,500.00,300,120");
-    EXPECT_EQ(writes[10], "SYS:AUTOS ON");
-    EXPECT_EQ(writes[13].rfind("SYS:PGAN:COLANA ", 0), 0u);
+    // Each record read with its query and written back in its definition's format.
+    const Lines records = {"SYS:PIBK:TPON 100.00,500.00,600",  "SYS:PIBK:PGON 20.00,500.00,300,120",
+                           "SYS:PGAN:STB 1.000E-03,5.000E-03,600,1800", "SYS:PIIF:ISOV 200.00,400.00,60,5",
+                           "SYS:PGAN:ANA 5.000E-03,1.000E-02,600", "SYS:PIIF:ANA 500.00,150.00,450.00",
+                           "SYS:PGAN:TBSLOW 2.000E-04",         "SYS:TDISOV 5",
+                           "SYS:TPRT 90,80,90,80",              "SYS:TPRTSTB 80,80",
+                           "SYS:AUTOS ON",                      "SYS:PIBK:COLTPON 50.00",
+                           "SYS:PGAN:COLSTB 2.000E-03,1.000E-03,600", "SYS:PGAN:COLANA 1.000E-02,5.000E-03,600"};
+    EXPECT_EQ(Writes(host), records);
+    Lines queries;
+    for (const std::string &line : Queries(host))
+        if (line.rfind("SYS:", 0) == 0)
+            queries.push_back(line);
+    ASSERT_EQ(queries.size(), records.size());
+    for (size_t i = 0; i < records.size(); ++i)
+        EXPECT_EQ(queries[i], records[i].substr(0, records[i].find(' ')) + "?");
     EXPECT_EQ(Unknown(host), Lines{});
 
     ASSERT_EQ(host.run("MaintVacuum", {}, "click System Parameters...; set #25943 = 2; click Cancel; escape"), 0)
