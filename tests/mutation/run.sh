@@ -27,6 +27,10 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
+# The portable sources run natively too, under ASan and UBSan.
+if [ ! -f "$build-native/CMakeCache.txt" ]; then
+  cmake -S tests/native -B "$build-native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+fi
 out=${TORVEX_MUTATION_OUT:-$build/mutation.md}
 python3 tests/mutation/mutate.py run --source . --build "$build" --out "$out" "$@"
 cat "$out"
