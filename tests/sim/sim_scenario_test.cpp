@@ -9,68 +9,50 @@ std::string Scenario(const std::string &name) { return std::string(TORVEX_SOURCE
 
 }  // namespace
 
-TEST_F(SimTest, HealthyScenarioIsTheBuiltInInstrument)
+TEST_F(SimTest, ShippedScenarios)
 {
+    const char *builtInQueries[] = {"trns:stat?", "PRTC:AIN:PIBK?", "PRTC:AIN:PGAN?", "PLSM:STAT?", "PRTC:BIN:TRCLST?"};
     std::vector<std::string> builtIn;
-    const char *queries[] = {"trns:stat?", "PRTC:AIN:PIBK?", "PRTC:AIN:PGAN?", "PLSM:STAT?", "PRTC:BIN:TRCLST?"};
-    for (const char *q : queries)
+    for (const char *q : builtInQueries)
         builtIn.push_back(Value(q));
-    tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("healthy.ini").c_str()), 0) << tvsim_LastError();
     for (size_t i = 0; i < builtIn.size(); ++i)
-        EXPECT_EQ(Value(queries[i]), builtIn[i]) << queries[i];
-}
+        EXPECT_EQ(Value(builtInQueries[i]), builtIn[i]) << builtInQueries[i];
 
-TEST_F(SimTest, VacuumTroubleScenario)
-{
+    tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("vacuum-trouble.ini").c_str()), 0) << tvsim_LastError();
-    EXPECT_EQ(Value("trns:stat?"), "0");
-    EXPECT_EQ(Value("PRTC:BIN:ERRBRK?"), "1");
-    EXPECT_EQ(Value("PRTC:BIN:VAON?"), "0");
-    for (const char *q : {"PRTC:AIN:PIBK?", "PRTC:AIN:PIIF?", "PRTC:AIN:PIIFBK?"})
-        EXPECT_GT(Number(q), 1330.0) << q;
-    EXPECT_GT(Number("PRTC:AIN:PGAN?"), 1.0);
-    double speed = Number("PRTC:AIN:RTPI?");
-    EXPECT_LT(speed, 35.0);
-    EXPECT_LT(Number("PRTC:AIN:RTPI?"), speed);  // still running down
-    // Switching the pumps on again does not help while the breaker is tripped.
-    Say("PRTC:BOUT:RPBK ON");
-    EXPECT_GT(Number("PRTC:AIN:PIBK?"), 1330.0);
-}
+    Play({{nullptr, "trns:stat?", "0"},
+          {nullptr, "PRTC:BIN:ERRBRK?;VAON?", "1;0"},
+          {nullptr, "PRTC:AIN:PIBK?", ">1330"},
+          {nullptr, "PRTC:AIN:PIIF?", ">1330"},
+          {nullptr, "PRTC:AIN:PIIFBK?", ">1330"},
+          {nullptr, "PRTC:AIN:PGAN?", ">1"},
+          {nullptr, "PRTC:AIN:RTPI?", "<35"},
+          {"PRTC:BOUT:RPBK ON", "PRTC:AIN:PIBK?", ">1330"}});  // no help while the breaker is tripped
 
-TEST_F(SimTest, PlasmaRunningScenario)
-{
+    tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("plasma-running.ini").c_str()), 0) << tvsim_LastError();
-    EXPECT_EQ(Value("trns:stat?"), "2");
-    EXPECT_EQ(Value("PLSM:STAT?"), "3");
-    EXPECT_EQ(Value("PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?"), "1;0;0;0");
-    EXPECT_EQ(Value("PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?"), "0;0;0;1");
-    EXPECT_GE(Number("PRTC:AIN:PF?"), 1000.0);
-    EXPECT_EQ(Value("PRTC:BIN:ISOV1?;ISOV2?"), "0;1");
-    EXPECT_EQ(Value("PRTC:BIN:EMPRA?;EMPRP?"), "1;1");
-    double pgan = Number("PRTC:AIN:PGAN?");
-    EXPECT_GT(pgan, 1e-4);
-    EXPECT_LT(pgan, 1.0);
-    EXPECT_GT(Number("PRTC:AIN:PLGS?"), 10.0);
-    Say("PLSM:EXTN");
-    EXPECT_EQ(Value("PLSM:STAT?"), "0");
-}
+    Play({{nullptr, "trns:stat?;:PLSM:STAT?", "2;3"},
+          {nullptr, "PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?", "1;0;0;0"},
+          {nullptr, "PRTC:BIN:SRLMTB?;SHLMTA?;SHLMTB?;PSON?", "0;0;0;1"},
+          {nullptr, "PRTC:AIN:PF?", ">999.9"},
+          {nullptr, "PRTC:BIN:ISOV1?;ISOV2?;EMPRA?;EMPRP?", "0;1;1;1"},
+          {nullptr, "PRTC:AIN:PGAN?", ">1e-4"},
+          {nullptr, "PRTC:AIN:PGAN?", "<1"},
+          {nullptr, "PRTC:AIN:PLGS?", ">10"},
+          {"PLSM:EXTN", "PLSM:STAT?", "0"}});
 
-TEST_F(SimTest, SilentScenarioAnswersNothing)
-{
+    tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("silent.ini").c_str()), 0) << tvsim_LastError();
-    for (const char *q : {"trns:stat?", "PRTC:AIN:PIBK?", "PEC:EROM? #H0000,16", "PRTC:AIN:PF?;PR?"}) {
-        Exchange e = Ask(q);
-        EXPECT_EQ(e.status, 5u) << q;
-        EXPECT_EQ(e.text, "") << q;
-        EXPECT_EQ(e.length, 0u) << q;
-    }
-    EXPECT_EQ(Say("PRTC:BOUT:SVW OFF"), 0u);
+    EXPECT_EQ(Run({"trns:stat?", "PEC:EROM? #H0000,16", "PRTC:AIN:PF?;PR?", "> PRTC:BOUT:SVW OFF"}),
+              (Lines{"? trns:stat?", "! 5", "# fault fail", "= status 5", "? PEC:EROM? #H0000,16", "! 5",
+                     "# fault fail", "= status 5", "? PRTC:AIN:PF?;PR?", "! 5", "# fault fail", "= status 5",
+                     "> PRTC:BOUT:SVW OFF"}));
 }
 
 TEST_F(SimTest, ScenarioSectionsApplyInOrder)
 {
-    std::string path = TempPath(".ini");
+    std::string path = Scratch(".ini");
     WriteFile(path, "\xEF\xBB\xBF; a comment\n"
                     "# another\n"
                     "[Instrument]\n"
@@ -108,12 +90,11 @@ TEST_F(SimTest, ScenarioSectionsApplyInOrder)
     Say("PLSM:IGNT");
     EXPECT_EQ(Value("PLSM:STAT?"), "1");
     EXPECT_EQ(Value("PLSM:STAT?"), "3");  // the ignition phase takes no time at all
-    std::remove(path.c_str());
 }
 
 TEST_F(SimTest, TimedPhasesEndAfterTheirMilliseconds)
 {
-    std::string path = TempPath(".ini");
+    std::string path = Scratch(".ini");
     WriteFile(path, "[sequences]\nlens_calibration_polls = 0\nlens_calibration_ms = 300\n");
     ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
     Say("PRTC:LENS:ADJ");
@@ -121,23 +102,9 @@ TEST_F(SimTest, TimedPhasesEndAfterTheirMilliseconds)
     int polls = 0;
     while (Number("PRTC:LENS:STAT?") != 0 && polls < 100000)
         ++polls;
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_GE(ms, 280.0);
     EXPECT_GT(polls, 10);
-    std::remove(path.c_str());
-}
-
-TEST_F(SimTest, IgnitionThatFailsFallsBackToZero)
-{
-    std::string path = TempPath(".ini");
-    WriteFile(path, "[sequences]\nplasma_fails = 1\n");
-    ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
-    Say("PLSM:IGNT");
-    std::string seen;
-    for (int i = 0; i < 6; ++i)
-        seen += Value("PLSM:STAT?");
-    EXPECT_EQ(seen, "112200");
-    std::remove(path.c_str());
+    std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(ms.count(), 280.0);
 }
 
 // Bad and hostile scenario files: each is refused naming the file and the
@@ -148,7 +115,7 @@ TEST_F(SimTest, BadScenarioFilesAreRefusedAtTheirLine)
     EXPECT_EQ(tvsim_LoadScenario("no-such-scenario.ini"), 1);
     EXPECT_NE(std::string(tvsim_LastError()).find("no-such-scenario.ini"), std::string::npos);
 
-    std::string path = TempPath(".ini");
+    std::string path = Scratch(".ini");
     struct Case { std::string text; int badLine; };  // 0: applies
     const Case cases[] = {
         {"[values]\nSYS:NOSUCH = 1\n", 2},
@@ -193,7 +160,6 @@ TEST_F(SimTest, BadScenarioFilesAreRefusedAtTheirLine)
         }
         EXPECT_FALSE(Value("*IDN?").empty()) << shown;
     }
-    std::remove(path.c_str());
 }
 
 TEST_F(SimTest, SetValueChangesTheModelLikeAScenarioLine)
@@ -214,22 +180,20 @@ TEST_F(SimTest, ExchangeRateWithZeroLatency)
     tvsim_SetTrace(nullptr, nullptr);
     const char *mix[] = {"PRTC:AIN:PIBK?", "PRTC:AIN:PF?;PR?;SRPS?;SHPS?;ID1?;ID2?", "PRTC:BIN:ISOV1?",
                          "SYS:ADJ:LENS? 5", "PEC:EROM? #H00A0,16", "trns:stat?"};
-    const int rounds = 5000;
     char reply[256];
     uint32_t length = 0;
     unsigned before = tvsim_ExchangeCount();
     auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < 5000; ++i) {
         for (const char *q : mix)
             _tvl_QueryString(1, 0, 0, &length, 0, q, (uint32_t)std::strlen(q), reply, 256);
         _tvl_Write(1, 0, 0, 0, 0, "PRTC:AOUT:LENS 5, -25.0", 23);
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    unsigned exchanges = tvsim_ExchangeCount() - before;
-    ASSERT_EQ(exchanges, (unsigned)rounds * 7);
-    double rate = exchanges / seconds;
-    std::printf("[ rate     ] %u exchanges in %.3f s: %.0f exchanges/s (%.1f us each; simulator busy %.1f us each)\n",
-                exchanges, seconds, rate, 1e6 / rate, tvsim_BusyMicroseconds() / tvsim_ExchangeCount());
+    ASSERT_EQ(tvsim_ExchangeCount() - before, 5000u * 7);
+    double rate = 5000 * 7 / seconds;
+    std::printf("[ rate     ] %.0f exchanges/s (simulator busy %.1f us each)\n", rate,
+                tvsim_BusyMicroseconds() / tvsim_ExchangeCount());
     RecordProperty("exchanges_per_second", (int)rate);
     EXPECT_GT(rate, 2000.0);
 }
