@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -41,16 +40,16 @@ TEST(RomAddress, FourHexDigitsAfterThePrefix)
     EXPECT_EQ(0u, RomParseAddress(nullptr));
 }
 
-// Halves round upward; the limits saturate; NaN is 0.
+// To the nearest, halves upward; the limits saturate; NaN is 0.
 TEST(RomCount, RoundsHalvesUpwardAndKeepsTheLimits)
 {
     const double inf = std::numeric_limits<double>::infinity();
     for (auto [value, rounded, accepted] : Rows<double, int32_t, bool>{
-             {15.49, 15, false}, {15.5, 16, true}, {8192.4, 8192, true}, {8192.5, 8193, false}, {-15.5, -15, false},
-             {-0.5, 0, false}, {0.49999999999999994, 0, false}, {1e300, 2147483647, false}, {inf, 2147483647, false},
-             {2147483646.5, 2147483647, false}, {2147483648.0, 2147483647, false}, {-1e300, -2147483647, false},
-             {-inf, -2147483647, false}, {-2147483648.0, -2147483647, false}, {-2147483647.5, -2147483647, false},
-             {std::nan(""), 0, false}, {-std::numeric_limits<double>::quiet_NaN(), 0, false}}) {
+             {15.49, 15, false}, {15.5, 16, true}, {1234.7, 1235, true}, {8192.4, 8192, true}, {8192.5, 8193, false},
+             {-15.5, -15, false}, {-0.5, 0, false}, {0.49999999999999994, 0, false}, {1e300, 2147483647, false},
+             {inf, 2147483647, false}, {2147483646.5, 2147483647, false}, {2147483648.0, 2147483647, false},
+             {-1e300, -2147483647, false}, {-inf, -2147483647, false}, {-2147483648.0, -2147483647, false},
+             {-2147483647.5, -2147483647, false}, {std::nan(""), 0, false}, {-std::nan(""), 0, false}}) {
         EXPECT_EQ(rounded, RomRoundCount(value)) << value;
         EXPECT_EQ(accepted, RomCountAccepted(RomRoundCount(value))) << value;
     }
@@ -102,19 +101,6 @@ TEST(RomRecord, CommandAndLabelOfARecord)
     EXPECT_EQ(9u, RomWriteCommand(nullptr, command, sizeof command));
     EXPECT_STREQ("POC:EROM ", command);
     EXPECT_EQ(0u, RomRecordLabel(nullptr, label, sizeof label));
-}
-
-// (Any bit pattern, NaN and infinities included, is in fuzz_rom_format.)
-TEST(RomFuzz, RoundingStaysWithinHalfAStep)
-{
-    std::mt19937_64 random(5);
-    std::uniform_real_distribution<double> near(-20000.0, 20000.0);
-    for (int round = 0; round < 20000; ++round) {
-        double value = near(random);
-        int32_t rounded = RomRoundCount(value);
-        ASSERT_LE(std::fabs(rounded - value), 0.5) << value;
-        ASSERT_TRUE(std::fabs(rounded - value) < 0.5 || rounded > value) << value;
-    }
 }
 
 }  // namespace
