@@ -12,8 +12,8 @@ TEST_F(SimTest, FaultKindsAsStoredAndTraced)
     } cases[] = {
         // Every call fails with the rule's status; other queries are untouched.
         {{"fail PRTC:AIN:PIBK? status=7"}, {"PRTC:AIN:PIBK?", "PRTC:AIN:PIBK?", "PRTC:AIN:PIIF?"},
-         {"? PRTC:AIN:PIBK?", "! 7", "# fault fail", "= status 7", "? PRTC:AIN:PIBK?", "! 7", "# fault fail", "= status 7",
-          "? PRTC:AIN:PIIF?", "< 85.300", "= 85.300$"}},
+         {"? PRTC:AIN:PIBK?", "! 7", "# fault fail", "= status 7", "? PRTC:AIN:PIBK?", "! 7", "# fault fail",
+          "= status 7", "? PRTC:AIN:PIIF?", "< 85.300", "= 85.300$"}},
         // A failing write is not carried out.
         {{"fail \"PRTC:BOUT:SVW *\" on=write"}, {"> PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW?"},
          {"> PRTC:BOUT:SVW OFF", "! 5", "# fault fail", "? PRTC:BOUT:SVW?", "< 1", "= 1$"}},
@@ -27,12 +27,13 @@ TEST_F(SimTest, FaultKindsAsStoredAndTraced)
         {{"nolf PRTC:AIN:TMP1?", "slow PRTC:AIN:TMP1? ms=1", "fail PRTC:XXX*"},
          {"PRTC:AIN:TMP1?", "PRTC:XXX:YYY?", "> PRTC:XXX:ZZZ ON"},
          {"? PRTC:AIN:TMP1?", "< 24.3", "# fault nolf", "# fault slow", "= 24.3", "? PRTC:XXX:YYY?",
-          "# unknown PRTC:XXX:YYY?", "! 5", "# fault fail", "= status 5", "> PRTC:XXX:ZZZ ON", "# unknown PRTC:XXX:ZZZ ON",
-          "! 5", "# fault fail"}},
+          "# unknown PRTC:XXX:YYY?", "! 5", "# fault fail", "= status 5", "> PRTC:XXX:ZZZ ON",
+          "# unknown PRTC:XXX:ZZZ ON", "! 5", "# fault fail"}},
         // Wildcards and directions; the first rule that fires gives the status.
         {{"fail PRTC:AIN:* on=query", "fail \"PRTC:AIN:LENS? 5\" status=9"},
          {"PRTC:AIN:LENS? 5", "trns:stat?", "> PRTC:BOUT:SVW ON"},
-         {"? PRTC:AIN:LENS? 5", "! 5", "# fault fail", "= status 5", "? trns:stat?", "< 1", "= 1$", "> PRTC:BOUT:SVW ON"}},
+         {"? PRTC:AIN:LENS? 5", "! 5", "# fault fail", "= status 5", "? trns:stat?", "< 1", "= 1$",
+          "> PRTC:BOUT:SVW ON"}},
     };
     for (const auto &c : cases) {
         tvsim_ClearFaults();

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,18 +55,10 @@ protected:
         static_cast<SimTest *>(context)->transcript.push_back(line);
     }
 
-    // The command is handed over with garbage behind its `length` characters.
-    static std::vector<char> Bytes(const std::string &command)
-    {
-        std::vector<char> bytes(command.begin(), command.end());
-        for (char c : std::string("GARBAGE;*XYZ?"))
-            bytes.push_back(c);
-        return bytes;
-    }
-
+    // Commands are handed over with garbage behind their `length` characters.
     Exchange Ask(const std::string &query)
     {
-        std::vector<char> bytes = Bytes(query);
+        std::string bytes = query + "GARBAGE;*XYZ?";
         char buffer[256 + 16];
         std::memset(buffer, 0x7E, sizeof buffer);
         Exchange e;
@@ -81,19 +76,13 @@ protected:
     std::string Value(const std::string &query)
     {
         Exchange e = Ask(query);
-        EXPECT_EQ(e.status, 0u) << query;
-        EXPECT_TRUE(!e.text.empty() && e.text.back() == '\n') << query << " -> " << e.text;
-        EXPECT_EQ(e.length, e.text.size()) << query;
-        if (!e.text.empty() && e.text.back() == '\n')
-            e.text.pop_back();
-        return e.text;
+        bool ok = e.status == 0 && e.length == e.text.size() && !e.text.empty() && e.text.back() == '\n';
+        EXPECT_TRUE(ok) << query << " -> status " << e.status << ", \"" << e.text << "\", length " << e.length;
+        return ok ? e.text.substr(0, e.text.size() - 1) : e.text;
     }
-    double Number(const std::string &query) { return std::strtod(Value(query).c_str(), nullptr); }
-
     uint32_t Say(const std::string &command)
     {
-        std::vector<char> bytes = Bytes(command);
-        return _tvl_Write(7, 0, 0, 0, 0, bytes.data(), (uint32_t)command.size()) & 0xFFFF;
+        return _tvl_Write(7, 0, 0, 0, 0, (command + "GARBAGE;*XYZ?").data(), (uint32_t)command.size()) & 0xFFFF;
     }
 
     // A write (nullptr: none; "set NAME VALUE": tvsim_SetValue), then a query
@@ -147,12 +136,11 @@ protected:
             }
             Exchange e = Ask(call);
             std::string shown = e.intact ? e.text : "(buffer overrun)";
-            for (char &c : shown)
-                c = c == '\n' ? '$' : c;
+            std::replace(shown.begin(), shown.end(), '\n', '$');
             if (e.length != e.text.size())
                 shown += " length " + std::to_string(e.length);
-            transcript.push_back(e.status ? "= status " + std::to_string(e.status) + (shown.empty() ? "" : " " + shown)
-                                          : "= " + shown);
+            std::string line = e.status ? "= status " + std::to_string(e.status) : "=";
+            transcript.push_back(e.status && shown.empty() ? line : line + " " + shown);
         }
         return transcript;
     }
@@ -166,20 +154,12 @@ protected:
     }
     static void WriteFile(const std::string &path, const std::string &bytes)
     {
-        std::FILE *f = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr) << path;
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        EXPECT_TRUE(std::ofstream(path, std::ios::binary) << bytes) << path;
     }
     static std::string ReadFile(const std::string &path)
     {
-        std::string bytes;
-        if (std::FILE *f = std::fopen(path.c_str(), "rb")) {
-            for (int c; (c = std::fgetc(f)) != EOF;)
-                bytes += static_cast<char>(c);
-            std::fclose(f);
-        }
-        return bytes;
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 };
 
