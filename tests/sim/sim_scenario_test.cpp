@@ -3,11 +3,7 @@
 
 #include <chrono>
 
-namespace {
-
-std::string Scenario(const std::string &name) { return std::string(TORVEX_SOURCE_DIR) + "/scenarios/" + name; }
-
-}  // namespace
+static std::string Scenario(const std::string &name) { return TORVEX_SOURCE_DIR "/scenarios/" + name; }
 
 TEST_F(SimTest, ShippedScenarios)
 {
@@ -35,52 +31,29 @@ TEST_F(SimTest, ShippedScenarios)
 
     tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("silent.ini").c_str()), 0) << tvsim_LastError();
-    EXPECT_EQ(Run({"trns:stat?", "PEC:EROM? #H0000,16", "PRTC:AIN:PF?;PR?", "> PRTC:BOUT:SVW OFF"}),
-              (Lines{"? trns:stat?", "! 5", "# fault fail", "= status 5", "? PEC:EROM? #H0000,16", "! 5",
-                     "# fault fail", "= status 5", "? PRTC:AIN:PF?;PR?", "! 5", "# fault fail", "= status 5",
-                     "> PRTC:BOUT:SVW OFF"}));
+    EXPECT_EQ(Run({"PEC:EROM? #H0000,16", "PRTC:AIN:PF?;PR?", "> PRTC:BOUT:SVW OFF"}),
+              (Lines{"? PEC:EROM? #H0000,16", "! 5", "# fault fail", "= status 5", "? PRTC:AIN:PF?;PR?", "! 5",
+                     "# fault fail", "= status 5", "> PRTC:BOUT:SVW OFF"}));
 }
 
+// One section a line here; a scenario's switch is settled at once, and
+// an ignition phase of no polls and no time is skipped.
 TEST_F(SimTest, ScenarioSectionsApplyInOrder)
 {
     std::string path = Scratch(".ini");
-    WriteFile(path, "\xEF\xBB\xBF; a comment\n"
-                    "# another\n"
-                    "[Instrument]\n"
-                    "state = 6\n"
-                    "latency_ms = 0\n"
-                    "[values]\n"
-                    "SYS:TMP1 = 47.5,42.0\n"
-                    "PRTC:BOUT:TMP = OFF\n"
-                    "PRTC:AOUT:LENS 5 = -25.0\n"
-                    "SYS:ADJ:LENS 3 = 1.01000,0.250\n"
-                    "PRTC:AIN:TMP1 = 38.5\n"
-                    "[replies]\n"
-                    "PRTC:AIN:PF?;PR? = 1;2|3;4\n"
-                    "VENDOR:EXTRA? = \"quoted reply\"\n"
-                    "[sequences]\n"
-                    "plasma_purge_polls = 1\n"
-                    "plasma_ignite_polls = 0\n"
-                    "plasma_ignite_ms = 0\n"
-                    "[faults]\n"
-                    "f1 = nolf PRTC:AIN:TMP3?\n"
-                    "[host]\n"
-                    "_AFC = 1\n");
+    WriteFile(path, "\xEF\xBB\xBF; a comment\n# another\n[Instrument]\nstate = 6\nlatency_ms = 0\n"
+                    "[values]\nSYS:TMP1 = 47.5,42.0\nPRTC:BOUT:TMP = OFF\nPRTC:AOUT:LENS 5 = -25.0\n"
+                    "SYS:ADJ:LENS 3 = 1.01000,0.250\nPRTC:AIN:TMP1 = 38.5\n"
+                    "[replies]\nPRTC:AIN:PF?;PR? = 1;2|3;4\nVENDOR:EXTRA? = \"quoted reply\"\n"
+                    "[sequences]\nplasma_purge_polls = 1\nplasma_ignite_polls = 0\nplasma_ignite_ms = 0\n"
+                    "[faults]\nf1 = nolf PRTC:AIN:TMP3?\n[host]\n_AFC = 1\n");
     ASSERT_EQ(tvsim_LoadScenario(path.c_str()), 0) << tvsim_LastError();
-    EXPECT_EQ(Value("trns:stat?"), "6");
-    EXPECT_EQ(Value("SYS:TMP1?"), "47.5,42.0");
-    EXPECT_EQ(Value("PRTC:BOUT:TMP?"), "0");
-    EXPECT_EQ(Value("PRTC:AIN:RTMP?"), "0.0");  // a scenario's switch is settled at once
-    EXPECT_EQ(Value("PRTC:AIN:LENS? 5"), "-25.0");
-    EXPECT_EQ(Value("SYS:ADJ:LENS? 3"), "1.01000,0.250");
-    EXPECT_EQ(Value("PRTC:AIN:TMP1?"), "38.5");
-    EXPECT_EQ(Value("PRTC:AIN:PF?;PR?"), "1;2");
-    EXPECT_EQ(Value("prtc:ain:pf?;pr?"), "3;4");
-    EXPECT_EQ(Value("VENDOR:EXTRA?"), "quoted reply");
+    Play({{nullptr, "trns:stat?", "6"}, {nullptr, "SYS:TMP1?", "47.5,42.0"}, {nullptr, "PRTC:BOUT:TMP?", "0"},
+          {nullptr, "PRTC:AIN:RTMP?", "0.0"}, {nullptr, "PRTC:AIN:LENS? 5", "-25.0"},
+          {nullptr, "SYS:ADJ:LENS? 3", "1.01000,0.250"}, {nullptr, "PRTC:AIN:TMP1?", "38.5"},
+          {nullptr, "PRTC:AIN:PF?;PR?", "1;2"}, {nullptr, "prtc:ain:pf?;pr?", "3;4"},
+          {nullptr, "VENDOR:EXTRA?", "quoted reply"}, {"PLSM:IGNT", "PLSM:STAT?", "1"}, {nullptr, "PLSM:STAT?", "3"}});
     EXPECT_EQ(Ask("PRTC:AIN:TMP3?").text, "31.8");
-    Say("PLSM:IGNT");
-    EXPECT_EQ(Value("PLSM:STAT?"), "1");
-    EXPECT_EQ(Value("PLSM:STAT?"), "3");  // the ignition phase takes no time at all
 }
 
 TEST_F(SimTest, TimedPhasesEndAfterTheirMilliseconds)
@@ -94,8 +67,7 @@ TEST_F(SimTest, TimedPhasesEndAfterTheirMilliseconds)
     while (Value("PRTC:LENS:STAT?") != "0" && polls < 100000)
         ++polls;
     EXPECT_GT(polls, 10);
-    std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(ms.count(), 280.0);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(280));
 }
 
 // Bad and hostile scenario files: each is refused naming the file and the
@@ -109,30 +81,18 @@ TEST_F(SimTest, BadScenarioFilesAreRefusedAtTheirLine)
     std::string path = Scratch(".ini");
     struct Case { std::string text; int badLine; };  // 0: applies
     const Case cases[] = {
-        {"[values]\nSYS:NOSUCH = 1\n", 2},
-        {"[values]\nSYS:TMP1 = 50.0\n", 2},
-        {"[bogus]\nx = 1\n", 2},
-        {"state = 1\n", 1},
-        {"[faults]\nf = explode X\n", 2},
-        {"[instrument]\nturbos = 3\n", 2},
-        {"[sequences]\nnever_polls = 2\n", 2},
-        {"[memory]\nload = missing.bin\n", 2},
-        {"[values\n", 1},
+        {"[values]\nSYS:NOSUCH = 1\n", 2}, {"[values]\nSYS:TMP1 = 50.0\n", 2}, {"[bogus]\nx = 1\n", 2},
+        {"state = 1\n", 1}, {"[faults]\nf = explode X\n", 2}, {"[instrument]\nturbos = 3\n", 2},
+        {"[sequences]\nnever_polls = 2\n", 2}, {"[memory]\nload = missing.bin\n", 2}, {"[values\n", 1},
         {std::string("[instrument]\nstate = 1\n\0\x01\xff\xfe = 7\n", 28), 3},
         {"[values]\nSYS:TMP1 = " + std::string(100000, '9') + "\n", 2},
         {"[replies]\ntrns:stat? = " + std::string(100000, 'x') + "\n", 0},
-        {"[instrument]\nlatency_ms = 99999999999999999999\n", 2},
-        {"[instrument]\nlatency_ms = 3600000\n", 2},
-        {"[instrument]\nstate = -2147483649\n", 2},
-        {"[faults]\na = long * length=4294967295\n", 2},
-        {"[faults]\na = long * length=2000000\n", 2},
-        {"[faults]\na = slow * ms=86400000\n", 2},
-        {"[faults]\na = fail \"unterminated\n", 2},
-        {"[faults]\na = nan * text=" + std::string(200, '9') + "\n", 0},
-        {"[memory]\nload = .\n", 2},
-        {"[memory]\nsave = /no/such/folder/x.bin\n", 2},
-        {"[values]\nPRTC:AOUT:LENS 99999999999 = 1\n", 2},
-        {"[values]\nSYS:ADJ:LENS -1 = 1,1\n", 2},
+        {"[instrument]\nlatency_ms = 99999999999999999999\n", 2}, {"[instrument]\nlatency_ms = 3600000\n", 2},
+        {"[instrument]\nstate = -2147483649\n", 2}, {"[faults]\na = long * length=4294967295\n", 2},
+        {"[faults]\na = long * length=2000000\n", 2}, {"[faults]\na = slow * ms=86400000\n", 2},
+        {"[faults]\na = fail \"unterminated\n", 2}, {"[faults]\na = nan * text=" + std::string(200, '9') + "\n", 0},
+        {"[memory]\nload = .\n", 2}, {"[memory]\nsave = /no/such/folder/x.bin\n", 2},
+        {"[values]\nPRTC:AOUT:LENS 99999999999 = 1\n", 2}, {"[values]\nSYS:ADJ:LENS -1 = 1,1\n", 2},
         {"[" + std::string(70000, '[') + "\n", 1},
         {"\xEF\xBB\xBF\r\n\r\n[sequences]\r\nplasma_purge_ms = 99999999999999999999\r\n", 4},
     };
@@ -175,8 +135,7 @@ TEST_F(SimTest, ExchangeRateWithZeroLatency)
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     ASSERT_EQ(tvsim_ExchangeCount() - before, 5000u * 7);
     double rate = 5000 * 7 / seconds;
-    std::printf("[ rate     ] %.0f exchanges/s (simulator busy %.1f us each)\n", rate,
-                tvsim_BusyMicroseconds() / tvsim_ExchangeCount());
+    std::printf("[ rate     ] %.0f exchanges/s\n", rate);
     RecordProperty("exchanges_per_second", (int)rate);
     EXPECT_GT(rate, 2000.0);
 }

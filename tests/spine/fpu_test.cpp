@@ -27,24 +27,21 @@ struct Precision {
 const Precision kPrecisions[] = {{"53-bit", 0x200}, {"64-bit", 0x300}};
 
 // Sets the x87 precision for one scope and restores the whole control word.
-class X87Precision {
-public:
+struct X87Precision {
+    unsigned short saved;
     explicit X87Precision(unsigned short bits)
     {
-        __asm__ volatile("fnstcw %0" : "=m"(saved_));
-        unsigned short word = static_cast<unsigned short>((saved_ & ~0x300) | bits);
+        __asm__ volatile("fnstcw %0" : "=m"(saved));
+        unsigned short word = static_cast<unsigned short>((saved & ~0x300) | bits);
         __asm__ volatile("fldcw %0" : : "m"(word));
     }
-    ~X87Precision() { __asm__ volatile("fldcw %0" : : "m"(saved_)); }
+    ~X87Precision() { __asm__ volatile("fldcw %0" : : "m"(saved)); }
     static unsigned short Current()
     {
         unsigned short word;
         __asm__ volatile("fnstcw %0" : "=m"(word));
         return word & 0x300;
     }
-
-private:
-    unsigned short saved_;
 };
 #else
 const Precision kPrecisions[] = {{"native", 0}};

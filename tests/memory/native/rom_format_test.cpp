@@ -83,8 +83,7 @@ TEST(RomTexts, BoundedOutput)
 // ends the command and the label there; a null record is the bare prefix.
 TEST(RomRecord, CommandAndLabelOfARecord)
 {
-    char command[kRomCommandSize];
-    char label[kRomLabelSize];
+    char command[kRomCommandSize], label[kRomLabelSize];
     std::vector<unsigned char> record = Record("#H00A0,16," + std::string(79, 'D') + "\r\n");
     EXPECT_EQ(99u, RomWriteCommand(record.data(), command, sizeof command));
     EXPECT_EQ('\r', command[98]);
