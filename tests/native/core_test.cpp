@@ -61,11 +61,11 @@ TEST(ReplyField, CountsSemicolonsAndCommasAsSeparators)
         EXPECT_EQ(ReplyField(field, reply), value) << field << " " << reply;
 }
 
-// Hundredths either side of the host's rounding (tenths: fpu_test).
+// Hundredths either side of the host's rounding (every tenth: fpu_test).
 TEST(HostNumberToInt, RoundsLikeTheHost)
 {
     for (auto [value, rounded] : Rows<double, int32_t>{{0.95, 1}, {-0.95, -1}, {1.85, 1}, {4.95, 5}, {0.85, 0},
-                                                       {1e300, INT32_MAX}, {-1e300, INT32_MIN}, {NAN, 0}})
+                                                       {1.9, 2}, {1e300, INT32_MAX}, {-1e300, INT32_MIN}, {NAN, 0}})
         EXPECT_EQ(HostNumberToInt(value), rounded) << value;
 }
 

@@ -46,8 +46,9 @@ TEST(RomCount, RoundsHalvesUpwardAndKeepsTheLimits)
     const double inf = std::numeric_limits<double>::infinity();
     for (auto [value, rounded, accepted] : Rows<double, int32_t, bool>{
              {15.49, 15, false}, {15.5, 16, true}, {1234.7, 1235, true}, {8192.4, 8192, true}, {8192.5, 8193, false},
-             {-15.5, -15, false}, {-0.5, 0, false}, {0.49999999999999994, 0, false}, {1e300, 2147483647, false},
-             {inf, 2147483647, false}, {2147483646.5, 2147483647, false}, {2147483648.0, 2147483647, false},
+             {-15.5, -15, false}, {-15.7, -16, false}, {-0.5, 0, false}, {0.49999999999999994, 0, false},
+             {1e300, 2147483647, false}, {inf, 2147483647, false}, {2147483646.5, 2147483647, false},
+             {2147483648.0, 2147483647, false},
              {-1e300, -2147483647, false}, {-inf, -2147483647, false}, {-2147483648.0, -2147483647, false},
              {-2147483647.5, -2147483647, false}, {std::nan(""), 0, false}, {-std::nan(""), 0, false}}) {
         EXPECT_EQ(rounded, RomRoundCount(value)) << value;
