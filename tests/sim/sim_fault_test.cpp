@@ -1,146 +1,90 @@
-// Faults on demand: each kind, each trigger, and how they show in the trace.
+// Faults on demand: the calls each rule selects, what each kind does to the
+// status and the reply as stored, and how it shows in the trace.
 #include "sim_fixture.h"
 
 #include <chrono>
 #include <functional>
 
-using Lines = std::vector<std::string>;
-
-namespace {
-
-double MillisecondsOf(const std::function<void()> &work)
+TEST_F(SimTest, FaultKindsAsStoredAndTraced)
 {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-}  // namespace
-
-TEST_F(SimTest, FailingQueryOnEveryCall)
-{
-    ASSERT_EQ(tvsim_AddFault("fail PRTC:AIN:PIBK? status=7"), 0) << tvsim_LastError();
-    for (int i = 0; i < 2; ++i) {
-        Exchange e = Ask("PRTC:AIN:PIBK?");
-        EXPECT_EQ(e.status, 7u);
-        EXPECT_EQ(e.text, "");
-        EXPECT_EQ(e.length, 0u);
+    const struct {
+        Lines rules, calls, expected;
+    } cases[] = {
+        // Every call fails with the rule's status; other queries are untouched.
+        {{"fail PRTC:AIN:PIBK? status=7"}, {"PRTC:AIN:PIBK?", "PRTC:AIN:PIBK?", "PRTC:AIN:PIIF?"},
+         {"? PRTC:AIN:PIBK?", "! 7", "# fault fail", "= status 7", "? PRTC:AIN:PIBK?", "! 7", "# fault fail",
+          "= status 7", "? PRTC:AIN:PIIF?", "< 85.300", "= 85.300$"}},
+        // A failing write is not carried out.
+        {{"fail \"PRTC:BOUT:SVW *\" on=write"}, {"> PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW?"},
+         {"> PRTC:BOUT:SVW OFF", "! 5", "# fault fail", "? PRTC:BOUT:SVW?", "< 1", "= 1$"}},
+        // Replies that arrive but are not what was asked for.
+        {{"empty PLSM:STAT?"}, {"PLSM:STAT?"}, {"? PLSM:STAT?", "<", "# fault empty", "= "}},
+        {{"nolf PRTC:AIN:TMP*"}, {"PRTC:AIN:TMP1?"}, {"? PRTC:AIN:TMP1?", "< 24.3", "# fault nolf", "= 24.3"}},
+        {{"nan PRTC:AIN:PGAN?"}, {"PRTC:AIN:PGAN?"}, {"? PRTC:AIN:PGAN?", "< ERR", "# fault nan", "= ERR$"}},
+        {{"nan trns:stat? text=\"-- busy --\""}, {"trns:stat?"},
+         {"? trns:stat?", "< -- busy --", "# fault nan", "= -- busy --$"}},
+        // Kinds combine on one call; unknown commands still show as such.
+        {{"nolf PRTC:AIN:TMP1?", "slow PRTC:AIN:TMP1? ms=1", "fail PRTC:XXX*"},
+         {"PRTC:AIN:TMP1?", "PRTC:XXX:YYY?", "> PRTC:XXX:ZZZ ON"},
+         {"? PRTC:AIN:TMP1?", "< 24.3", "# fault nolf", "# fault slow", "= 24.3", "? PRTC:XXX:YYY?",
+          "# unknown PRTC:XXX:YYY?", "! 5", "# fault fail", "= status 5", "> PRTC:XXX:ZZZ ON",
+          "# unknown PRTC:XXX:ZZZ ON", "! 5", "# fault fail"}},
+        // Wildcards and directions; the first rule that fires gives the status.
+        {{"fail PRTC:AIN:* on=query", "fail \"PRTC:AIN:LENS? 5\" status=9"},
+         {"PRTC:AIN:LENS? 5", "trns:stat?", "> PRTC:BOUT:SVW ON"},
+         {"? PRTC:AIN:LENS? 5", "! 5", "# fault fail", "= status 5", "? trns:stat?", "< 1", "= 1$",
+          "> PRTC:BOUT:SVW ON"}},
+    };
+    for (const auto &c : cases) {
+        tvsim_ClearFaults();
+        for (const std::string &rule : c.rules)
+            ASSERT_EQ(tvsim_AddFault(rule.c_str()), 0) << rule << ": " << tvsim_LastError();
+        EXPECT_EQ(Run(c.calls), c.expected) << c.rules[0];
     }
-    EXPECT_EQ(Ask("PRTC:AIN:PIIF?").status, 0u);
-    EXPECT_EQ(transcript[0], "? PRTC:AIN:PIBK?");
-    EXPECT_EQ(transcript[1], "! 7");
-    EXPECT_EQ(transcript[2], "# fault fail");
-}
-
-TEST_F(SimTest, FailingWriteIsNotCarriedOut)
-{
-    ASSERT_EQ(tvsim_AddFault("fail \"PRTC:BOUT:SVW *\" on=write"), 0) << tvsim_LastError();
-    EXPECT_EQ(Say("PRTC:BOUT:SVW OFF"), 5u);
-    EXPECT_EQ(Value("PRTC:BOUT:SVW?"), "1");
-    EXPECT_EQ(transcript, (Lines{"> PRTC:BOUT:SVW OFF", "! 5", "# fault fail", "? PRTC:BOUT:SVW?", "< 1"}));
 }
 
 TEST_F(SimTest, TriggersNthAndEveryNth)
 {
     ASSERT_EQ(tvsim_AddFault("fail trns:stat? nth=3"), 0);
     ASSERT_EQ(tvsim_AddFault("empty PRTC:AIN:TMP1? every=2"), 0);
-    std::string statuses, lengths;
+    std::string seen;  // the status of each TRNS:STAT? and the length of each TMP1 reply
     for (int i = 1; i <= 5; ++i) {
-        statuses += std::to_string(Ask("TRNS:STAT?").status) + " ";
-        lengths += std::to_string(Ask("PRTC:AIN:TMP1?").length) + " ";
+        seen += std::to_string(Ask("TRNS:STAT?").status) + "/";
+        seen += std::to_string(Ask("PRTC:AIN:TMP1?").length) + " ";
     }
-    EXPECT_EQ(statuses, "0 0 5 0 0 ");
-    EXPECT_EQ(lengths, "5 0 5 0 5 ");
+    EXPECT_EQ(seen, "0/5 0/0 5/5 0/0 0/5 ");
 }
 
-// Replies that arrive but are not what was asked for: each as stored and traced.
-TEST_F(SimTest, EmptyNoLineFeedAndNotANumberReplies)
-{
-    const struct {
-        const char *rule, *query, *text, *traced;
-    } cases[] = {
-        {"empty PLSM:STAT?", "PLSM:STAT?", "", "<"},
-        {"nolf PRTC:AIN:TMP*", "PRTC:AIN:TMP1?", "24.3", "< 24.3"},
-        {"nan PRTC:AIN:PGAN?", "PRTC:AIN:PGAN?", "ERR\n", "< ERR"},
-        {"nan trns:stat? text=\"-- busy --\"", "trns:stat?", "-- busy --\n", "< -- busy --"},
-    };
-    for (const auto &c : cases) {
-        tvsim_ClearFaults();
-        transcript.clear();
-        ASSERT_EQ(tvsim_AddFault(c.rule), 0) << c.rule;
-        Exchange e = Ask(c.query);
-        EXPECT_EQ(e.status, 0u) << c.rule;
-        EXPECT_EQ(e.text, c.text) << c.rule;
-        EXPECT_EQ(e.length, e.text.size()) << c.rule;
-        std::string kind = std::string(c.rule).substr(0, std::string(c.rule).find(' '));
-        EXPECT_EQ(transcript, (Lines{std::string("? ") + c.query, c.traced, "# fault " + kind})) << c.rule;
-    }
-    EXPECT_EQ(Ask("PRTC:AIN:PIBK?").text, "2.600\n");  // only the rule's query
-}
-
-TEST_F(SimTest, LongReplyIsCutToTheBufferAndItsLengthReported)
+// A long reply is cut to the buffer; the length reported is what was stored,
+// or on request what was sent (256 characters exactly also get cut).
+TEST_F(SimTest, LongReplyIsCutToTheBuffer)
 {
     ASSERT_EQ(tvsim_AddFault("long PRTC:AIN:PIBK? length=300"), 0);
     Exchange e = Ask("PRTC:AIN:PIBK?");
-    EXPECT_TRUE(e.intact);
-    EXPECT_EQ(e.status, 0u);
-    EXPECT_EQ(e.text.size(), 255u);
-    EXPECT_EQ(e.length, 255u);  // what was stored, never more than the buffer holds
+    EXPECT_TRUE(e.intact && e.status == 0 && e.text.size() == 255 && e.length == 255) << e.length;
     EXPECT_EQ(e.text.substr(0, 12), "2.600;2.600;");
-    EXPECT_EQ(transcript.back(), "# fault long");
-    EXPECT_EQ(transcript[1], "< " + e.text);
-
-    // Reported as sent, on request; 256 characters exactly also get cut.
+    EXPECT_EQ(transcript, (Lines{"? PRTC:AIN:PIBK?", "< " + e.text, "# fault long"}));
     tvsim_ClearFaults();
     ASSERT_EQ(tvsim_AddFault("long PRTC:AIN:PIBK? length=256 report=full"), 0);
     e = Ask("PRTC:AIN:PIBK?");
-    EXPECT_TRUE(e.intact);
-    EXPECT_EQ(e.text.size(), 255u);
-    EXPECT_EQ(e.length, 256u);
+    EXPECT_TRUE(e.intact && e.text.size() == 255 && e.length == 256) << e.length;
     EXPECT_EQ(e.text.back(), '6');  // the line feed was the 256th character
 }
 
 TEST_F(SimTest, SlowReplyAndLatency)
 {
+    auto ms = [](const std::function<void()> &work) {
+        auto start = std::chrono::steady_clock::now();
+        work();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
     ASSERT_EQ(tvsim_AddFault("slow PRTC:AIN:TMP3? ms=150"), 0);
-    std::string v;
-    double ms = MillisecondsOf([&] { v = Ask("PRTC:AIN:TMP3?").text; });
-    EXPECT_EQ(v, "31.8\n");
-    EXPECT_GE(ms, 140.0);
-    EXPECT_EQ(transcript.back(), "# fault slow");
-    EXPECT_LT(MillisecondsOf([&] { Ask("PRTC:AIN:TMP1?"); }), 100.0);
-
+    EXPECT_GE(ms([&] { EXPECT_EQ(Ask("PRTC:AIN:TMP3?").text, "31.8\n"); }), 140.0);
     tvsim_SetLatency(40);
     double before = tvsim_BusyMicroseconds();
-    EXPECT_GE(MillisecondsOf([&] { Say("PRTC:BOUT:SVW ON"); }), 35.0);
-    EXPECT_GE(MillisecondsOf([&] { Ask("PRTC:AIN:TMP1?"); }), 35.0);
+    EXPECT_GE(ms([&] { Say("PRTC:BOUT:SVW ON"); }), 35.0);
+    EXPECT_GE(ms([&] { Ask("PRTC:AIN:TMP1?"); }), 35.0);
     EXPECT_GE(tvsim_BusyMicroseconds() - before, 70000.0);
-}
-
-TEST_F(SimTest, FaultsCombineAndUnknownCommandsStillShow)
-{
-    ASSERT_EQ(tvsim_AddFault("nolf PRTC:AIN:TMP1?"), 0);
-    ASSERT_EQ(tvsim_AddFault("slow PRTC:AIN:TMP1? ms=1"), 0);
-    ASSERT_EQ(tvsim_AddFault("fail PRTC:XXX*"), 0);
-    Ask("PRTC:AIN:TMP1?");
-    Ask("PRTC:XXX:YYY?");
-    Say("PRTC:XXX:ZZZ ON");
-    EXPECT_EQ(transcript,
-              (Lines{"? PRTC:AIN:TMP1?", "< 24.3", "# fault nolf", "# fault slow", "? PRTC:XXX:YYY?",
-                     "# unknown PRTC:XXX:YYY?", "! 5", "# fault fail", "> PRTC:XXX:ZZZ ON", "# unknown PRTC:XXX:ZZZ ON",
-                     "! 5", "# fault fail"}));
-}
-
-TEST_F(SimTest, WildcardsAndDirectionsSelectTheCalls)
-{
-    ASSERT_EQ(tvsim_AddFault("fail PRTC:AIN:* on=query"), 0);
-    ASSERT_EQ(tvsim_AddFault("fail \"PRTC:AIN:LENS? 5\" status=9"), 0);
-    EXPECT_EQ(Ask("PRTC:AIN:PGAN?").status, 5u);
-    EXPECT_EQ(Ask("PRTC:AIN:LENS? 5").status, 5u);  // the first rule that fires gives the status
-    EXPECT_EQ(Ask("trns:stat?").status, 0u);
-    EXPECT_EQ(Say("PRTC:BOUT:SVW ON"), 0u);
-    tvsim_ClearFaults();
-    EXPECT_EQ(Ask("PRTC:AIN:PGAN?").status, 0u);
 }
 
 TEST_F(SimTest, BadFaultRulesAreRefused)

@@ -1,7 +1,5 @@
-/*
- * sim_fixture.h -- drives TELVOR.dll through its two entries exactly as the
- * plug-in calls them, and keeps the transcript of its trace events.
- */
+// Drives TELVOR.dll through its two entries as the plug-in calls them and
+// keeps the transcript of its trace events.
 #ifndef TORVEX_TESTS_SIM_FIXTURE_H
 #define TORVEX_TESTS_SIM_FIXTURE_H
 
@@ -12,22 +10,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "link/telvor.h"
 #include "telvor/telvor_sim.h"
 
+using Lines = std::vector<std::string>;
+
 struct Exchange {
-    uint32_t status = 0;   // low 16 bits of the result
-    std::string text;      // the NUL-terminated reply as stored
-    uint32_t length = 0;   // what *replyLength received
-    bool intact = true;    // nothing written beyond the 256 bytes, and a NUL within them
+    uint32_t status = 0;  // low 16 bits of the result
+    std::string text;     // the reply as stored
+    uint32_t length = 0;  // what *replyLength received
+    bool intact = true;   // a NUL within the 256 bytes and nothing written past them
 };
 
 class SimTest : public ::testing::Test {
 protected:
-    std::vector<std::string> transcript;
+    Lines transcript;
+    Lines scratch;  // files made by the test, removed after it
 
     void SetUp() override
     {
@@ -38,36 +41,24 @@ protected:
     {
         tvsim_SetTrace(nullptr, nullptr);
         tvsim_Reset();
+        for (const std::string &path : scratch)
+            std::remove(path.c_str());
     }
 
     static void Trace(void *context, int kind, const char *text, int number)
     {
-        auto *self = static_cast<SimTest *>(context);
+        static const char *const kPrefix[] = {"?? ", "> ", "? ", "< ", "! ", "# unknown ", "# fault "};
         std::string t = text ? text : "";
-        switch (kind) {
-        case TVSIM_EV_WRITE: self->transcript.push_back("> " + t); break;
-        case TVSIM_EV_QUERY: self->transcript.push_back("? " + t); break;
-        case TVSIM_EV_REPLY: self->transcript.push_back(t.empty() ? "<" : "< " + t); break;
-        case TVSIM_EV_FAILED: self->transcript.push_back("! " + std::to_string(number)); break;
-        case TVSIM_EV_UNKNOWN: self->transcript.push_back("# unknown " + t); break;
-        case TVSIM_EV_FAULT: self->transcript.push_back("# fault " + t); break;
-        default: self->transcript.push_back("?? kind " + std::to_string(kind)); break;
-        }
+        std::string line = kind == TVSIM_EV_FAILED               ? "! " + std::to_string(number)
+                           : kind == TVSIM_EV_REPLY && t.empty() ? "<"
+                                                                 : kPrefix[kind >= 1 && kind <= 6 ? kind : 0] + t;
+        static_cast<SimTest *>(context)->transcript.push_back(line);
     }
 
-    // The command is handed over with garbage behind its `length` characters,
-    // as a caller's buffer may hold it.
-    static std::vector<char> Bytes(const std::string &command)
-    {
-        std::vector<char> bytes(command.begin(), command.end());
-        for (char c : std::string("GARBAGE;*XYZ?"))
-            bytes.push_back(c);
-        return bytes;
-    }
-
+    // Commands are handed over with garbage behind their `length` characters.
     Exchange Ask(const std::string &query)
     {
-        std::vector<char> bytes = Bytes(query);
+        std::string bytes = query + "GARBAGE;*XYZ?";
         char buffer[256 + 16];
         std::memset(buffer, 0x7E, sizeof buffer);
         Exchange e;
@@ -75,8 +66,7 @@ protected:
         e.status = _tvl_QueryString(7, 0, 0, &length, 0, bytes.data(), (uint32_t)query.size(), buffer, 256) & 0xFFFF;
         e.length = length;
         for (size_t i = 256; i < sizeof buffer; ++i)
-            if (buffer[i] != 0x7E)
-                e.intact = false;
+            e.intact = e.intact && buffer[i] == 0x7E;
         e.intact = e.intact && std::memchr(buffer, 0, 256) != nullptr;
         e.text = e.intact ? std::string(buffer) : std::string();
         return e;
@@ -86,64 +76,90 @@ protected:
     std::string Value(const std::string &query)
     {
         Exchange e = Ask(query);
-        EXPECT_EQ(e.status, 0u) << query;
-        EXPECT_TRUE(!e.text.empty() && e.text.back() == '\n') << query << " -> " << e.text;
-        EXPECT_EQ(e.length, e.text.size()) << query;
-        if (!e.text.empty() && e.text.back() == '\n')
-            e.text.pop_back();
-        return e.text;
+        bool ok = e.status == 0 && e.length == e.text.size() && !e.text.empty() && e.text.back() == '\n';
+        EXPECT_TRUE(ok) << query << " -> status " << e.status << ", \"" << e.text << "\", length " << e.length;
+        return ok ? e.text.substr(0, e.text.size() - 1) : e.text;
     }
-
-    // The n-th number of a reply whose numbers are separated by ';' or ',' (counted from 1).
-    static double Field(const std::string &reply, int n)
-    {
-        size_t at = 0;
-        for (int passed = 0; passed < n - 1 && at < reply.size(); ++at)
-            if (reply[at] == ';' || reply[at] == ',')
-                ++passed;
-        return std::strtod(reply.c_str() + at, nullptr);
-    }
-    double Number(const std::string &query, int n = 1) { return Field(Value(query), n); }
-
     uint32_t Say(const std::string &command)
     {
-        std::vector<char> bytes = Bytes(command);
-        return _tvl_Write(7, 0, 0, 0, 0, bytes.data(), (uint32_t)command.size()) & 0xFFFF;
+        return _tvl_Write(7, 0, 0, 0, 0, (command + "GARBAGE;*XYZ?").data(), (uint32_t)command.size()) & 0xFFFF;
     }
 
-    // Asks `query` until `done` holds for its first field, at most `limit` times; answers the count.
-    template <class Pred> int PollUntil(const std::string &query, Pred done, int limit = 200)
+    // A write (nullptr: none; "set NAME VALUE": tvsim_SetValue), then a query
+    // and what its first number or whole text must be: "<N", ">N", "~N"
+    // (within 0.05) or the exact text. With `polls` >= 0 the query is repeated
+    // until that holds, which must take more than `polls` polls.
+    struct Step {
+        const char *say, *query, *expect;
+        int polls = -1;
+    };
+    static bool Holds(const std::string &reply, const std::string &expect)
     {
-        for (int i = 1; i <= limit; ++i)
-            if (done(Number(query)))
-                return i;
-        return -1;
+        double v = std::strtod(reply.c_str(), nullptr), n = std::strtod(expect.c_str() + 1, nullptr);
+        switch (expect[0]) {
+        case '<': return v < n;
+        case '>': return v > n;
+        case '~': return std::abs(v - n) <= 0.05;
+        default: return reply == expect;
+        }
+    }
+    void Play(const std::vector<Step> &steps)
+    {
+        for (const Step &s : steps) {
+            std::string say = s.say ? s.say : "";
+            if (say.rfind("set ", 0) == 0) {
+                size_t blank = say.find(' ', 4);
+                ASSERT_EQ(tvsim_SetValue(say.substr(4, blank - 4).c_str(), say.substr(blank + 1).c_str()), 0) << say;
+            } else if (!say.empty()) {
+                Say(say);
+            }
+            std::string reply = Value(s.query);
+            int polls = 1;
+            for (; s.polls >= 0 && !Holds(reply, s.expect) && polls < 1000; ++polls)
+                reply = Value(s.query);
+            EXPECT_TRUE(Holds(reply, s.expect)) << say << " / " << s.query << " -> " << reply << ", not " << s.expect;
+            EXPECT_GT(polls, s.polls) << say << " / " << s.query;
+        }
+    }
+
+    // Makes the calls (a leading "> " makes a write, anything else is asked)
+    // and answers their transcript, each query followed by "= ", its status
+    // if not 0, its reply as stored ('$' for a line feed) and the length
+    // reported if different.
+    Lines Run(const Lines &calls)
+    {
+        transcript.clear();
+        for (const std::string &call : calls) {
+            if (call.rfind("> ", 0) == 0) {
+                Say(call.substr(2));
+                continue;
+            }
+            Exchange e = Ask(call);
+            std::string shown = e.intact ? e.text : "(buffer overrun)";
+            std::replace(shown.begin(), shown.end(), '\n', '$');
+            if (e.length != e.text.size())
+                shown += " length " + std::to_string(e.length);
+            std::string line = e.status ? "= status " + std::to_string(e.status) : "=";
+            transcript.push_back(e.status && shown.empty() ? line : line + " " + shown);
+        }
+        return transcript;
     }
 
     // A scratch file in the working folder, named after the running test.
-    static std::string TempPath(const std::string &suffix)
+    std::string Scratch(const std::string &suffix)
     {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string("simtmp_") + info->name() + suffix;
+        scratch.push_back(std::string("simtmp_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                          suffix);
+        return scratch.back();
     }
     static void WriteFile(const std::string &path, const std::string &bytes)
     {
-        std::FILE *f = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr) << path;
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        EXPECT_TRUE(std::ofstream(path, std::ios::binary) << bytes) << path;
     }
     static std::string ReadFile(const std::string &path)
     {
-        std::string bytes;
-        if (std::FILE *f = std::fopen(path.c_str(), "rb")) {
-            char buffer[4096];
-            size_t n;
-            while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-                bytes.append(buffer, n);
-            std::fclose(f);
-        }
-        return bytes;
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 };
 

@@ -1,19 +1,16 @@
-// The system side of the simulated instrument for a native (POSIX) build of
-// the same entries and tests: a recursive mutex, a sleep and a steady clock.
+// The system side of the simulated instrument in the native build: a
+// recursive mutex, a sleep and a steady clock.
 #include <chrono>
 #include <mutex>
 #include <thread>
 
 #include "sim_platform.h"
 
-namespace {
-std::recursive_mutex g_lock;
-}
+static std::recursive_mutex g_lock;
 
 void tvsim::PlatformLock() { g_lock.lock(); }
 void tvsim::PlatformUnlock() { g_lock.unlock(); }
 void tvsim::PlatformSleep(unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
 double tvsim::PlatformMicroseconds()
 {
     using namespace std::chrono;
