@@ -412,8 +412,15 @@ void RomChecker::OnRecord()
     shifted_ = true;
     char command[kRomCommandSize];
     size_t length = RomWriteCommand(record_, command, sizeof command);
-    char shown[72];
-    RomQuoted(command, length, shown, sizeof shown);
+    /* Its start and its end: where the line ends inside it shows there. */
+    char shown[80];
+    if (length <= 56) {
+        RomQuoted(command, length, shown, sizeof shown);
+    } else {
+        size_t n = RomQuoted(command, 28, shown, 40);
+        memcpy(shown + n, "...", 4);
+        RomQuoted(command + length - 20, 20, shown + n + 3, sizeof shown - n - 3);
+    }
     Report(RomProblemKind::Records, recordLine_, offset,
            "record %llu is not one whole line: a restore sends \"%s\", and the records after it stay shifted until one "
            "starts a line again",

@@ -37,7 +37,7 @@ const char kHelp[] =
     "                 reports each problem on standard error (FILE:LINE: offset,\n"
     "                 record, what is wrong), then a summary on standard output.\n"
     "                 Status 0 when WriteRom sends exactly the backed-up blocks,\n"
-    "                 1 when it would not. The first 100 problems are listed;\n"
+    "                 1 when it would not. The first 20 problems are listed;\n"
     "                 --all lists every one.\n"
     "  diff A B       compares two backups block by block (by address): blocks\n"
     "                 only in A, only in B, and blocks whose data differ, naming\n"
@@ -49,7 +49,7 @@ const char kHelp[] =
     "\n"
     "Status 2: a usage error or a file that cannot be read.\n";
 
-constexpr unsigned long long kListedProblems = 100;
+constexpr unsigned long long kListedProblems = 20;
 
 /* Reads a file in pieces; false (and a message) when it cannot be read. */
 bool ReadFileInPieces(const char *path, FILE *err, const std::function<void(const unsigned char *, size_t)> &piece)
