@@ -375,7 +375,7 @@ void RomChecker::CheckLine(const RomLine &line)
 
     const uint64_t countAt = at + 2 + block.addressDigits;
     if (!block.hasCount) {
-        Report(RomProblemKind::Count, n, countAt, "no byte count and data after the address");
+        Report(RomProblemKind::Count, n, countAt, "the line ends before its data part: no \",16,\" and data after the address");
         return;
     }
     if (!block.countExact) {
