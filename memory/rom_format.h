@@ -93,9 +93,8 @@ size_t RomRecordLabel(const unsigned char *record, char *out, size_t outSize);
  * that no LF follows) and as the 91-byte records a restore cuts from it. A
  * file restores exactly when every record is one whole line. */
 
-/* Parts of a block line, without its CR LF. */
-constexpr size_t kRomAddressChars = 6;   /* "#H" and four digits */
-constexpr size_t kRomDataChars = 79;     /* sixteen "#Hxx" joined by "," */
+/* The data part of a block line: sixteen "#Hxx" joined by ",". */
+constexpr size_t kRomDataChars = 79;
 /* Bytes of a line's content that are kept for reading its address, count
    and data; a longer line is judged by its length. */
 constexpr size_t kRomLineHead = 128;
