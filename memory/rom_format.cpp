@@ -299,14 +299,15 @@ void RomChecker::Report(RomProblemKind kind, uint64_t line, uint64_t offset, con
     vsnprintf(p.text, sizeof p.text, format, args);
     va_end(args);
     ++summary_.problems;
-    pending_.push_back(p);
+    /* Kept in order of line, then kind; equal ones in the order found. */
+    auto later = std::upper_bound(pending_.begin(), pending_.end(), p, [](const RomProblem &a, const RomProblem &b) {
+        return a.line != b.line ? a.line < b.line : a.kind < b.kind;
+    });
+    pending_.insert(later, p);
 }
 
 void RomChecker::Flush(uint64_t beforeLine)
 {
-    std::stable_sort(pending_.begin(), pending_.end(), [](const RomProblem &a, const RomProblem &b) {
-        return a.line != b.line ? a.line < b.line : a.kind < b.kind;
-    });
     size_t told = 0;
     while (told < pending_.size() && pending_[told].line < beforeLine) {
         if (sink_) sink_(pending_[told], context_);
