@@ -9,6 +9,7 @@ set(TORVEX_CORE_SOURCES
   ${PROJECT_SOURCE_DIR}/fields/numeric.cpp
   ${PROJECT_SOURCE_DIR}/fields/paramdef_text.cpp
   ${PROJECT_SOURCE_DIR}/memory/rom_format.cpp
+  ${PROJECT_SOURCE_DIR}/memory/rom_check.cpp
 )
 add_library(torvex_core STATIC ${TORVEX_CORE_SOURCES})
 target_include_directories(torvex_core PUBLIC ${PROJECT_SOURCE_DIR})

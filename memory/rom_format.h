@@ -87,7 +87,11 @@ size_t RomWriteCommand(const unsigned char *record, char *out, size_t outSize);
    address), ending earlier at a NUL inside them. Answers the length. */
 size_t RomRecordLabel(const unsigned char *record, char *out, size_t outSize);
 
+/* Value of one hexadecimal digit (either case), or -1 for anything else (NUL included). */
+int RomHexDigit(char c);
+
 /* ---- Reading a memory file: as lines, as blocks, as a restore sends it ----
+ * (rom_check.cpp)
  *
  * A backup is judged twice: as lines (a line ends at CR LF, at LF, or at a CR
  * that no LF follows) and as the 91-byte records a restore cuts from it. A
