@@ -1,34 +1,34 @@
 // The table of backup files that romtool is judged on, natively and against
 // the simulated instrument: each file, the status `romtool check` answers,
-// the lines its messages name and a phrase they must contain.
+// the lines its messages name and a phrase they must contain; and romtool
+// run in this process.
 #ifndef TORVEX_ROMTOOL_CASES_H
 #define TORVEX_ROMTOOL_CASES_H
 
 #include <stdio.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "romtool/romtool.h"
+
 namespace romcases {
 
 // The simulated instrument's memory when nothing has written it.
-inline unsigned PatternByte(unsigned a)
-{
-    return (0xA5u + 0x1Du * (a & 0xFFu) + 0x3Bu * ((a >> 8) & 0xFFu)) & 0xFFu;
-}
+inline unsigned PatternByte(unsigned a) { return (0xA5u + 0x1Du * (a & 0xFFu) + 0x3Bu * ((a >> 8) & 0xFFu)) & 0xFFu; }
 
 // One line as a backup writes it: address (printf form), ",16,", the
 // instrument's sixteen bytes, then `end`.
 inline std::string Line(unsigned address, const char *end = "\r\n", const char *form = "#H%04X")
 {
-    char head[16];
-    snprintf(head, sizeof head, form, address);
-    std::string line = std::string(head) + ",16,";
+    char text[16];
+    snprintf(text, sizeof text, form, address);
+    std::string line = std::string(text) + ",16,";
     for (unsigned i = 0; i < 16; ++i) {
-        char item[8];
-        snprintf(item, sizeof item, "%s#H%02X", i ? "," : "", PatternByte(address + i));
-        line += item;
+        snprintf(text, sizeof text, "%s#H%02X", i ? "," : "", PatternByte(address + i));
+        line += text;
     }
     return line + end;
 }
@@ -40,34 +40,27 @@ inline std::string Backup(unsigned from, unsigned blocks, const char *end = "\r\
     return text;
 }
 
-struct Case {
-    const char *name;
-    std::string file;
-    int status;           // of romtool check
-    const char *lines;    // lines named on standard error, "1-8" or "4 8"
-    const char *phrase;   // in the messages
-};
+// status: of romtool check; lines: named on standard error, "1-8" or "4 8"; phrase: in the messages.
+struct Case { const char *name; std::string file; int status; const char *lines, *phrase; };
 
 inline std::vector<Case> Table()
 {
     const std::string good8 = Backup(0x100, 8);
     std::string offline, binary = good8, fiveDigit, gap, count = good8;
     for (unsigned i = 0; i < 8; ++i) {
-        char line[32];
-        snprintf(line, sizeof line, "#H%04X,16,\r\n", 0x100 + 16 * i);
-        offline += line;
+        offline += Line(0x100 + 16 * i).substr(0, 10) + "\r\n";
         fiveDigit += i == 3 ? Line(0x130, "\r\n", "#H%05X") : Line(0x100 + 16 * i);
         gap += Line(0x100 + 16 * i + (i >= 4 ? 16 : 0));
     }
     binary[2 * 91 + 40] = '\0';
     binary[2 * 91 + 50] = '\xFF';
     count.replace(91 + 6, 4, ",08,");
+    std::string pastFFFF = Backup(0xFFC0, 4);
+    for (unsigned a = 0x10000; a < 0x10040; a += 16) pastFFFF += Line(a, "\r\n", "#H%05X");
     return {
         {"good", Backup(0x0000, 512), 0, "", ""},
         {"offline", offline, 1, "1-8", "empty data part"},
-        {"past-ffff", Backup(0xFFC0, 4) + Line(0x10000, "\r\n", "#H%05X") + Line(0x10010, "\r\n", "#H%05X") +
-                          Line(0x10020, "\r\n", "#H%05X") + Line(0x10030, "\r\n", "#H%05X"),
-         1, "5-8", "five digits: a read past FFFF"},
+        {"past-ffff", pastFFFF, 1, "5-8", "five digits: a read past FFFF"},
         {"lf-only", Backup(0x100, 8, "\n"), 1, "1-8", "LF without CR"},
         {"cr-only", Backup(0x100, 8, "\r"), 1, "1-8", "CR without LF"},
         {"cut", good8.substr(0, good8.size() - 40), 1, "8", "no line end"},
@@ -79,9 +72,17 @@ inline std::vector<Case> Table()
     };
 }
 
-// "1-3 5" for {1, 2, 3, 5}.
-inline std::string Ranges(const std::set<unsigned long long> &lines)
+// Lines named by messages "FILE:LINE: ..." of `err` about `path`, as "1-3 5".
+inline std::string NamedLines(const std::string &err, const std::string &path)
 {
+    std::set<unsigned long long> lines;
+    for (size_t at = 0; (at = err.find(path + ":", at)) != std::string::npos; ++at) {
+        unsigned long long n;
+        char colon;
+        if ((at == 0 || err[at - 1] == '\n') && sscanf(err.c_str() + at + path.size() + 1, "%llu%c", &n, &colon) == 2 &&
+            colon == ':')
+            lines.insert(n);
+    }
     std::string text;
     for (auto it = lines.begin(); it != lines.end();) {
         unsigned long long first = *it, last = first;
@@ -91,24 +92,32 @@ inline std::string Ranges(const std::set<unsigned long long> &lines)
     return text;
 }
 
-// Lines named by messages "FILE:LINE: ..." of `err` about `path`.
-inline std::string NamedLines(const std::string &err, const std::string &path)
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+// romtool in this process, its standard output and error caught.
+inline Result Romtool(std::vector<std::string> words)
 {
-    std::set<unsigned long long> lines;
-    std::string prefix = path + ":";
-    for (size_t at = 0; at < err.size();) {
-        size_t end = err.find('\n', at);
-        if (end == std::string::npos) end = err.size();
-        std::string line = err.substr(at, end - at);
-        at = end + 1;
-        if (line.compare(0, prefix.size(), prefix) != 0) continue;
-        unsigned long long n = 0;
-        size_t i = prefix.size();
-        bool digits = false;
-        while (i < line.size() && line[i] >= '0' && line[i] <= '9') n = n * 10 + (line[i++] - '0'), digits = true;
-        if (digits && i < line.size() && line[i] == ':') lines.insert(n);
+    words.insert(words.begin(), "romtool");
+    std::vector<char *> argv;
+    for (std::string &w : words) argv.push_back(&w[0]);
+    FILE *files[2] = {tmpfile(), tmpfile()};
+    Result r{RomtoolMain(static_cast<int>(argv.size()), argv.data(), files[0], files[1]), "", ""};
+    for (int i = 0; i < 2; ++i) {
+        rewind(files[i]);
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, files[i])) > 0;) (i ? r.err : r.out).append(buffer, n);
+        fclose(files[i]);
     }
-    return Ranges(lines);
+    return r;
+}
+
+inline std::string WriteFile(const std::string &path, const std::string &bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
 }
 
 }  // namespace romcases
