@@ -169,6 +169,34 @@ TEST_F(Spine, VersionItemsAndBufferRules)
 
 // Messages other than the handled ones answer 1; without the host's window
 // ending answers 1 and a command opens nothing and leaves "_BUTTON" alone.
+// The file's properties (its VERSIONINFO, read as Windows reads it) show what
+// GVI answers: version 1.0 as MAJOR.MINOR.0.0, the version text, the notice.
+TEST_F(Spine, FilePropertiesShowWhatGviAnswers)
+{
+    char path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(module, path, sizeof path), 0u);
+    DWORD zero;
+    std::vector<char> info(GetFileVersionInfoSizeA(path, &zero));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO *fixed;
+    UINT size;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void **>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, gvi(1, nullptr, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, gvi(1, nullptr, 0));
+    EXPECT_EQ(fixed->dwFileVersionLS | fixed->dwProductVersionLS, 0u);
+    for (auto [item, key] : {std::pair<uint16_t, const char *>{2, "FileVersion"}, {2, "ProductVersion"},
+                             {5, "FileDescription"}, {0, "OriginalFilename"}}) {
+        char answer[256] = "TORVEX2.dll";
+        if (item)
+            gvi(item, answer, sizeof answer);
+        char *value = nullptr;
+        std::string path = std::string("\\StringFileInfo\\040904E4\\") + key;
+        EXPECT_TRUE(VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void **>(&value), &size)) << key;
+        EXPECT_STREQ(value ? value : "", answer) << key;
+    }
+}
+
 TEST_F(Spine, MessagesAndTheMissingHostWindow)
 {
     HostWord handle = Create(host);
