@@ -10,6 +10,7 @@
 
 #include "fields/numeric.h"
 #include "fields/paramdef_text.h"
+#include "link/decimal.h"
 #include "link/reply_field.h"
 #include "paramdefs_table.h"
 #include "plugin/format_slots.h"
@@ -59,6 +60,16 @@ TEST(ReplyField, CountsSemicolonsAndCommasAsSeparators)
              {3, "", 0}, {0, " 7.25", 7.25}, {2, "1;;3", 0}, {1, "0x10", 0}, {1, "NAN(1)", 0}, {2, "1;0x1p4", 0},
              {2, "1; 2.5e1x", 25}, {1, "1e", 1}})
         EXPECT_EQ(ReplyField(field, reply), value) << field << " " << reply;
+}
+
+// The conversion looks at no more than its limit: a field 63 characters, a
+// reply the 255 of its buffer, whatever lies behind.
+TEST(Decimal, ReadsNoFurtherThanItsLimit)
+{
+    const std::string nines(300, '9');
+    EXPECT_EQ(ReadDecimal("12345", 3), 123.0);
+    EXPECT_EQ(ReadDecimal(nines.c_str(), 1000), 1e255);  // 255 nines, rounded
+    EXPECT_EQ(ParseDecimal(nines.c_str()), 1e63);       // 63 nines
 }
 
 // Hundredths either side of the host's rounding (every tenth: fpu_test).
