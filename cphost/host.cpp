@@ -779,6 +779,19 @@ int Host::Impl::openSession()
         error = "another run or session is in progress on this thread";
         return kHostFailure;
     }
+    std::string why;
+    if (!desktop.acquire(why)) {
+        error = why;
+        return kHostFailure;
+    }
+    int status = startSession();
+    if (status != 0)
+        desktop.release();
+    return status;
+}
+
+int Host::Impl::startSession()
+{
     if (!realDialogBoxParamA)
         resolveRealEntries();
 
@@ -928,6 +941,7 @@ int Host::Impl::closeSession()
     explicitSession = false;
     if (g_run == this)
         g_run = nullptr;
+    desktop.release();
     return status;
 }
 

@@ -25,7 +25,9 @@
  *
  * A Host and its runs belong to the thread that created it (dialogs, timers
  * and hooks are per thread); only one run or session may be in progress per
- * thread.
+ * thread, and one per desktop: a session holds the desktop's mutex
+ * (desktopMutexName()), and a host of another thread or process waits for
+ * it.
  *
  * Nothing here throws; failures come back as statuses and error().
  */
@@ -192,6 +194,12 @@ public:
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+/* The name of the mutex that a host holds for this thread's desktop while a
+   session is open ("Local\TORVEX-cphost-WinSta0-Default"): a second host,
+   in this process or another, waits for it (CPHOST_DESKTOP_WAIT seconds at
+   most, default 600) and otherwise fails with kHostFailure. */
+std::string desktopMutexName();
 
 /* The cphost program: parses the command line, runs, prints the error line to
    `err`; answers the exit status. Also used by tests. */

@@ -68,6 +68,24 @@ struct WindowThing {
     std::string undone() const { return name + (name.rfind("timer ", 0) == 0 ? " not killed" : " not removed"); }
 };
 
+/* The named mutex of this thread's desktop (desktop_lock.cpp), held by a
+   session: one host at a time drives dialogs there. */
+class DesktopLock {
+public:
+    DesktopLock() = default;
+    ~DesktopLock();
+    DesktopLock(const DesktopLock &) = delete;
+    DesktopLock &operator=(const DesktopLock &) = delete;
+    /* Waits for the desktop (CPHOST_DESKTOP_WAIT seconds at most, default
+       600); false and the reason when it is not had. */
+    bool acquire(std::string &why);
+    void release();
+
+private:
+    HANDLE handle_ = nullptr;
+    bool held_ = false;
+};
+
 struct Host::Impl {
     // ---- configuration, kept across runs ----
     std::string pluginPath;
@@ -111,6 +129,7 @@ struct Host::Impl {
     std::vector<std::string> leftovers;
     std::vector<WindowThing> windowThings;     // what each window holds of the plug-in's
     std::vector<HLOCAL> blocks;                // local memory the plug-in holds
+    DesktopLock desktop;                       // held from open to close
 
     // ---- automation ----
     bool automate = false;
@@ -134,7 +153,8 @@ struct Host::Impl {
     HostWord addData(const HostData &d);
     int execute(const std::string &command, const std::vector<std::string> &args, bool automated,
                 const std::string &actionText);
-    int openSession();   // loads and starts the plug-in; on failure closes again
+    int openSession();   // takes the desktop, loads and starts the plug-in; on failure closes again
+    int startSession();  // openSession's part after the desktop is had
     int closeSession();  // 5, 6, unload, memory image
     int command(const std::string &name, const std::vector<std::string> &args, bool automated);
     bool installFor(std::string &why);  // lays out the installation when options are set
