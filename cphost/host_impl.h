@@ -1,7 +1,10 @@
 /*
  * host_impl.h -- the inside of cphost::Host, shared by its sources
- * (host.cpp: loading, services, hooks; driver.cpp: actions; install.cpp:
- * option file and registry).
+ * (host.cpp: the interface; session.cpp: loading, messages, commands;
+ * services.cpp: service callback, variables, transcript, simulator replies;
+ * hooks.cpp: the plug-in's watched and timed entries; windows.cpp: what its
+ * windows hold; driver.cpp: actions; install.cpp: option file and registry;
+ * desktop_lock.cpp: one host per desktop).
  */
 #ifndef CPHOST_HOST_IMPL_H
 #define CPHOST_HOST_IMPL_H
@@ -146,11 +149,14 @@ struct Host::Impl {
 
     static constexpr uint32_t kHandleBase = 0x4000;
 
-    // host.cpp
+    // services.cpp
     void emit(const std::string &line);
     double *findVariable(const std::string &name);
     uint32_t service(uint32_t code, HostWord a, HostWord b);
     HostWord addData(const HostData &d);
+    void restoreReply(const std::string &query);
+
+    // session.cpp
     int execute(const std::string &command, const std::vector<std::string> &args, bool automated,
                 const std::string &actionText);
     int openSession();   // takes the desktop, loads and starts the plug-in; on failure closes again
@@ -158,11 +164,12 @@ struct Host::Impl {
     int closeSession();  // 5, 6, unload, memory image
     int command(const std::string &name, const std::vector<std::string> &args, bool automated);
     bool installFor(std::string &why);  // lays out the installation when options are set
-    void restoreReply(const std::string &query);
+    bool fail(const std::string &message);  // records an action failure; answers false
+
+    // windows.cpp
     /* Dialog NNN is gone: what it still held is reported, as "# left ..."
        lines and leftovers, and forgotten. */
     void forgetWindow(HWND window, int number);
-    bool fail(const std::string &message);  // records an action failure; answers false
 
     // driver.cpp
     void step();              // one turn of the automation driver (thread timer)
@@ -174,6 +181,63 @@ struct Host::Impl {
     void restoreInstallation();
 };
 
+// hooks.cpp
+/* The run in progress on this thread (hooks and timer procedures have no
+   context of their own). */
+extern Host::Impl *g_run;
+double microsecondsNow();
+/* Patches the plug-in's import address table: the watched entries and the
+   timed calls. */
+void hookPlugin(HMODULE plugin);
+
+/* Adds the time from construction to destruction to `share` (nothing when
+   it is null), and the simulator's, the window system's and the
+   installation reads' parts of it. */
+class Measured {
+public:
+    Measured(Host::Impl *run, Host::TimeShare *share) : run_(run), share_(share)
+    {
+        if (share_) {
+            instrument_ = run_->sim.busyMicroseconds ? run_->sim.busyMicroseconds() : 0;
+            window_ = run_->windowCalls;
+            installation_ = run_->installationReads;
+            start_ = microsecondsNow();
+        }
+    }
+    ~Measured()
+    {
+        if (!share_)
+            return;
+        share_->wall += microsecondsNow() - start_;
+        if (run_->sim.busyMicroseconds)
+            share_->instrument += run_->sim.busyMicroseconds() - instrument_;
+        share_->window += run_->windowCalls.micros - window_.micros;
+        share_->windowCalls += run_->windowCalls.calls - window_.calls;
+        share_->installation += run_->installationReads.micros - installation_.micros;
+        ++share_->calls;
+    }
+    Measured(const Measured &) = delete;
+    Measured &operator=(const Measured &) = delete;
+
+private:
+    Host::Impl *run_;
+    Host::TimeShare *share_;
+    double start_ = 0, instrument_ = 0;
+    Host::Impl::Tally window_, installation_;
+};
+
+// services.cpp
+uint32_t TORVEX_STDCALL serviceCallback(HostWord context, uint32_t code, HostWord a, HostWord b);
+void __cdecl simulatorTrace(void *context, int kind, const char *text, int number);
+/* The hidden host window that formats text (message 0x500). */
+HWND createHostWindow();
+
+// windows.cpp
+/* What each window holds of the plug-in's: a property or timer set, or taken back. */
+void noteThing(std::vector<WindowThing> &things, HWND window, const std::string &name);
+void dropThing(std::vector<WindowThing> &things, HWND window, const std::string &name);
+std::string timerName(UINT_PTR id);
+std::string propertyName(LPCSTR name);
 /* Text of a window, bounded. */
 std::string windowText(HWND window);
 std::string className(HWND window);

@@ -19,8 +19,9 @@
 #   here). The x86-64 twin then builds only what its "twin" tests need and
 #   runs them (the spine and the host records at 64-bit pointer width): the
 #   rest of its suite would repeat the product's. The twin, the native suite
-#   and the fuzz targets build and run while the product's suite runs (that
-#   suite mostly waits on Wine; their output follows it).
+#   and the fuzz targets build and run, at a lower priority, while the
+#   product's suite runs (that suite mostly waits on Wine's timers; their
+#   output follows it).
 # - Where it does not, cmake/i386-guest.sh runs the product's "smoke" subset
 #   (the spine, one panel of each kind, the memory commands but the 100 MB
 #   restore, the DLL checks) in one boot of an emulated x86-64 guest, and the
@@ -67,7 +68,9 @@ if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   order=("i386 build" "i386 product suite" "x86-64 twin (build, twin tests)" "native build and suite" "fuzz targets")
   if part "i386 build" build wine; then
     log=$results/others.log
-    others > "$log" 2>&1 &
+    # At a lower priority: the product's suite, timed by its dialogs' steps,
+    # keeps the processor it needs and the builds take what it leaves.
+    (renice -n 10 -p $BASHPID >/dev/null; others) > "$log" 2>&1 &
     lane=$!
     part "i386 product suite" bash cmake/i386-guest.sh build --output-on-failure -LE '^(long|subset)$'
     wait $lane
