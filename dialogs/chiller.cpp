@@ -11,6 +11,7 @@
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
+#include "limit_pair.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "resources/resource.h"
@@ -18,9 +19,6 @@
 namespace {
 
 const int kSetPointDef = 1104;
-const int kToleranceDef = 1529;
-const int kUpperDef = 1530;
-const int kLowerDef = 1609;
 
 /* Ticked: water on, then control at the set point. Cleared: control off,
    then the water. The set point goes out only as validated text, also when
@@ -58,43 +56,9 @@ void PollInputs(PluginHandle handle, HWND dialog)
     PollInputTable(handle, dialog, kInputs, COUNT_OF(kInputs));
 }
 
-void ShowStored(PluginHandle handle, HWND dialog, int field, int paramId, double value)
-{
-    SetNumberText(handle, dialog, field, "%E", value);
-    ValidateParamField(handle, dialog, field, paramId);
-}
-
-void ShowChillerLimits(PluginHandle handle, HWND dialog)
-{
-    const char *reply = QueryInstrument(dialog, "SYS:TMPST?");
-    ShowStored(handle, dialog, IDC_SC_TOLERANCE, kToleranceDef, ReplyField(1, reply));
-    reply = QueryInstrument(dialog, "SYS:TMPSH?");
-    double upper = ReplyField(1, reply), lower = ReplyField(2, reply);
-    ShowStored(handle, dialog, IDC_SC_UPPER, kUpperDef, upper);
-    ShowStored(handle, dialog, IDC_SC_LOWER, kLowerDef, lower);
-}
-
-void WriteTolerance(PluginHandle handle, HWND dialog)
-{
-    ValidateParamField(handle, dialog, IDC_SC_TOLERANCE, kToleranceDef);
-    char tolerance[20], command[64];
-    if (!FieldNumber(dialog, IDC_SC_TOLERANCE, tolerance))
-        return;
-    snprintf(command, sizeof command, "SYS:TMPST %s", tolerance);
-    SendCommand(dialog, command);
-}
-
-/* The instrument keeps the upper limit first. */
-void WriteLimits(PluginHandle handle, HWND dialog)
-{
-    ValidateParamField(handle, dialog, IDC_SC_UPPER, kUpperDef);
-    ValidateParamField(handle, dialog, IDC_SC_LOWER, kLowerDef);
-    char upper[20], lower[20], command[64];
-    if (!FieldNumber(dialog, IDC_SC_UPPER, upper) || !FieldNumber(dialog, IDC_SC_LOWER, lower))
-        return;
-    snprintf(command, sizeof command, "SYS:TMPSH %s,%s", upper, lower);
-    SendCommand(dialog, command);
-}
+/* The tolerance, and the limits (the instrument keeps the upper first). */
+const StoredPair kTolerance = {"SYS:TMPST?", "SYS:TMPST", IDC_SC_TOLERANCE, 1529, 0, 0};
+const StoredPair kLimits = {"SYS:TMPSH?", "SYS:TMPSH", IDC_SC_UPPER, 1530, IDC_SC_LOWER, 1609};
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
 {
@@ -113,7 +77,8 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
         if (!opening)
             return;
     }
-    ShowChillerLimits(handle, dialog);
+    ShowStoredPair(handle, dialog, kTolerance);
+    ShowStoredPair(handle, dialog, kLimits);
     PollInputs(handle, dialog);
 }
 
@@ -128,11 +93,11 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
                 RunOutput(handle, dialog, kControl);
             break;
         case IDC_SC_TOLERANCE:
-            WriteTolerance(handle, dialog);
+            WriteStoredPair(handle, dialog, kTolerance);
             break;
         case IDC_SC_LOWER:
         case IDC_SC_UPPER:
-            WriteLimits(handle, dialog);
+            WriteStoredPair(handle, dialog, kLimits);
             break;
         }
         return TRUE;

@@ -21,6 +21,7 @@
 #include "fields/param_fields.h"
 #include "frame.h"
 #include "gas.h"
+#include "limit_pair.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "plugin/host_number.h"
@@ -111,86 +112,47 @@ enum ParameterScope {
 /* One stored parameter: a single value, or a Tolerance/Offset Lmt pair
    written as "PREFIX tolerance,limit" whichever of the two was left. */
 struct GasParameter {
-    const char *query;
-    const char *command;
-    int field, paramDef;
-    int second, secondDef; /* 0: a single value */
+    StoredPair stored;
     ParameterScope scope;
 };
 
 const GasParameter kParameters[] = {
-    {"SYS:PLGSL?", "SYS:PLGSL ", IDC_GAS_PL_LOWER, 1581, 0, 0, BothTemplates},
-    {"SYS:PLGST?", "SYS:PLGST ", IDC_GAS_PL_TOL, 1583, IDC_GAS_PL_OLMT, 1584, BothTemplates},
-    {"SYS:OFFSET:PLGS?", "SYS:OFFSET:PLGS ", IDC_GAS_PL_OFFSET, 1593, 0, 0, MfcOnly},
-    {"SYS:AXGSL?", "SYS:AXGSL ", IDC_GAS_AX_LOWER, 1582, 0, 0, BothTemplates},
-    {"SYS:AXGST?", "SYS:AXGST ", IDC_GAS_AX_TOL, 1585, IDC_GAS_AX_OLMT, 1586, BothTemplates},
-    {"SYS:OFFSET:AXGS?", "SYS:OFFSET:AXGS ", IDC_GAS_AX_OFFSET, 1594, 0, 0, MfcOnly},
-    {"SYS:CRGST?", "SYS:CRGST ", IDC_GAS_CR_TOL, 1587, IDC_GAS_CR_OLMT, 1588, BothTemplates},
-    {"SYS:OFFSET:CRGS?", "SYS:OFFSET:CRGS ", IDC_GAS_CR_OFFSET, 1595, 0, 0, MfcOnly},
-    {"SYS:MUGST?", "SYS:MUGST ", IDC_GAS_MU_TOL, 1589, IDC_GAS_MU_OLMT, 1590, BothTemplates},
-    {"SYS:OFFSET:MUGS?", "SYS:OFFSET:MUGS ", IDC_GAS_MU_OFFSET, 1596, 0, 0, MfcOnly},
-    {"SYS:OPGST?", "SYS:OPGST ", IDC_GAS_OP_TOL, 1591, IDC_GAS_OP_OLMT, 1592, BothTemplates},
-    {"SYS:OFFSET:OPGS?", "SYS:OFFSET:OPGS ", IDC_GAS_OP_OFFSET, 1597, 0, 0, MfcOnly},
-    {"PRTC:FLOW:PLDPV?", "PRTC:FLOW:PLDPV ", IDC_GAS_PL_DPV, 1143, 0, 0, AfcOnly},
-    {"PRTC:FLOW:AXDPV?", "PRTC:FLOW:AXDPV ", IDC_GAS_AX_DPV, 1144, 0, 0, AfcOnly},
-    {"PRTC:FLOW:CRDPV?", "PRTC:FLOW:CRDPV ", IDC_GAS_CR_DPV, 1145, 0, 0, AfcOnly},
-    {"PRTC:FLOW:MUDPV?", "PRTC:FLOW:MUDPV ", IDC_GAS_MU_DPV, 1146, 0, 0, AfcOnly},
-    {"PRTC:FLOW:PLBPV?", "PRTC:FLOW:PLBPV ", IDC_GAS_PL_BPV, 1147, 0, 0, AfcOnly},
-    {"PRTC:FLOW:AXBPV?", "PRTC:FLOW:AXBPV ", IDC_GAS_AX_BPV, 1148, 0, 0, AfcOnly},
-    {"PRTC:FLOW:CRBPV?", "PRTC:FLOW:CRBPV ", IDC_GAS_CR_BPV, 1149, 0, 0, AfcOnly},
-    {"PRTC:FLOW:MUBPV?", "PRTC:FLOW:MUBPV ", IDC_GAS_MU_BPV, 1150, 0, 0, AfcOnly},
+    {{"SYS:PLGSL?", "SYS:PLGSL", IDC_GAS_PL_LOWER, 1581, 0, 0}, BothTemplates},
+    {{"SYS:PLGST?", "SYS:PLGST", IDC_GAS_PL_TOL, 1583, IDC_GAS_PL_OLMT, 1584}, BothTemplates},
+    {{"SYS:OFFSET:PLGS?", "SYS:OFFSET:PLGS", IDC_GAS_PL_OFFSET, 1593, 0, 0}, MfcOnly},
+    {{"SYS:AXGSL?", "SYS:AXGSL", IDC_GAS_AX_LOWER, 1582, 0, 0}, BothTemplates},
+    {{"SYS:AXGST?", "SYS:AXGST", IDC_GAS_AX_TOL, 1585, IDC_GAS_AX_OLMT, 1586}, BothTemplates},
+    {{"SYS:OFFSET:AXGS?", "SYS:OFFSET:AXGS", IDC_GAS_AX_OFFSET, 1594, 0, 0}, MfcOnly},
+    {{"SYS:CRGST?", "SYS:CRGST", IDC_GAS_CR_TOL, 1587, IDC_GAS_CR_OLMT, 1588}, BothTemplates},
+    {{"SYS:OFFSET:CRGS?", "SYS:OFFSET:CRGS", IDC_GAS_CR_OFFSET, 1595, 0, 0}, MfcOnly},
+    {{"SYS:MUGST?", "SYS:MUGST", IDC_GAS_MU_TOL, 1589, IDC_GAS_MU_OLMT, 1590}, BothTemplates},
+    {{"SYS:OFFSET:MUGS?", "SYS:OFFSET:MUGS", IDC_GAS_MU_OFFSET, 1596, 0, 0}, MfcOnly},
+    {{"SYS:OPGST?", "SYS:OPGST", IDC_GAS_OP_TOL, 1591, IDC_GAS_OP_OLMT, 1592}, BothTemplates},
+    {{"SYS:OFFSET:OPGS?", "SYS:OFFSET:OPGS", IDC_GAS_OP_OFFSET, 1597, 0, 0}, MfcOnly},
+    {{"PRTC:FLOW:PLDPV?", "PRTC:FLOW:PLDPV", IDC_GAS_PL_DPV, 1143, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:AXDPV?", "PRTC:FLOW:AXDPV", IDC_GAS_AX_DPV, 1144, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:CRDPV?", "PRTC:FLOW:CRDPV", IDC_GAS_CR_DPV, 1145, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:MUDPV?", "PRTC:FLOW:MUDPV", IDC_GAS_MU_DPV, 1146, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:PLBPV?", "PRTC:FLOW:PLBPV", IDC_GAS_PL_BPV, 1147, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:AXBPV?", "PRTC:FLOW:AXBPV", IDC_GAS_AX_BPV, 1148, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:CRBPV?", "PRTC:FLOW:CRBPV", IDC_GAS_CR_BPV, 1149, 0, 0}, AfcOnly},
+    {{"PRTC:FLOW:MUBPV?", "PRTC:FLOW:MUBPV", IDC_GAS_MU_BPV, 1150, 0, 0}, AfcOnly},
 };
 
-/* Shows one reply field in an edit field through its definition. A field
-   the template does not have (the Offset column in 336) drops the value. */
-void ShowParameter(PluginHandle handle, HWND dialog, int field, int paramDef, double value)
-{
-    if (GetDlgItem(dialog, field) == NULL)
-        return;
-    SetNumberText(handle, dialog, field, "%E", value);
-    ValidateParamField(handle, dialog, field, paramDef);
-}
-
-/* Reads every stored parameter of the template's configuration. */
+/* Reads every stored parameter of the template's configuration (the
+   Offset column is not in 336: its values are dropped). */
 void ReadParameters(PluginHandle handle, HWND dialog)
 {
     BOOL afc = Afc(dialog);
-    for (const GasParameter &p : kParameters) {
-        if (p.scope == AfcOnly && !afc)
-            continue;
-        const char *reply = QueryInstrument(dialog, p.query);
-        double first = ReplyField(1, reply);
-        double second = ReplyField(2, reply);
-        ShowParameter(handle, dialog, p.field, p.paramDef, first);
-        if (p.second != 0)
-            ShowParameter(handle, dialog, p.second, p.secondDef, second);
-    }
-}
-
-/* Validates the parameter's field(s) and writes its command. Nothing is
-   written unless every value is a plain number. */
-void WriteParameter(PluginHandle handle, HWND dialog, const GasParameter &p)
-{
-    ValidateParamField(handle, dialog, p.field, p.paramDef);
-    if (p.second != 0)
-        ValidateParamField(handle, dialog, p.second, p.secondDef);
-    char first[20], second[20], command[64];
-    if (!FieldNumber(dialog, p.field, first))
-        return;
-    if (p.second == 0) {
-        snprintf(command, sizeof command, "%s%s", p.command, first);
-    } else {
-        if (!FieldNumber(dialog, p.second, second))
-            return;
-        snprintf(command, sizeof command, "%s%s,%s", p.command, first, second);
-    }
-    SendCommand(dialog, command);
+    for (const GasParameter &p : kParameters)
+        if (p.scope != AfcOnly || afc)
+            ShowStoredPair(handle, dialog, p.stored);
 }
 
 const GasParameter *FindParameter(int id)
 {
     for (const GasParameter &p : kParameters)
-        if (id == p.field || (p.second != 0 && id == p.second))
+        if (FindStoredPair(&p.stored, 1, id) != NULL)
             return &p;
     return NULL;
 }
@@ -374,13 +336,13 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
         BOOL afc = Afc(dialog);
         if ((p->scope == MfcOnly && afc) || (p->scope == AfcOnly && !afc))
             return TRUE;
-        WriteParameter(handle, dialog, *p);
+        WriteStoredPair(handle, dialog, p->stored);
         return TRUE;
     }
     if (code == EN_SETFOCUS) {
         /* The fields of a Tolerance/Offset Lmt pair select their text. */
         const GasParameter *p = FindParameter(id);
-        if (p != NULL && p->second != 0)
+        if (p != NULL && p->stored.second != 0)
             SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
         return TRUE;
     }

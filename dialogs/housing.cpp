@@ -9,6 +9,7 @@
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
+#include "limit_pair.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "resources/resource.h"
@@ -32,14 +33,8 @@ const FrameInput kInputs[] = {
     {"PRTC:AIN:HVS24?", 1, IDC_HSG_S24_V, InputAnalog, "%.1f", 0},
 };
 
-/* A stored limit pair: the instrument keeps the error limit first. */
-struct LimitPair {
-    const char *query;
-    const char *command;
-    int errorField, errorDef;
-    int warnField, warnDef;
-};
-const LimitPair kLimits[] = {
+/* The stored limit pairs: the instrument keeps the error limit first. */
+const StoredPair kLimits[] = {
     {"SYS:TMP1?", "SYS:TMP1", IDC_HSG_TMP1_ERROR, 1557, IDC_HSG_TMP1_WARN, 1558},
     {"SYS:TMP3?", "SYS:TMP3", IDC_HSG_TMP3_ERROR, 1559, IDC_HSG_TMP3_WARN, 1560},
 };
@@ -47,28 +42,6 @@ const LimitPair kLimits[] = {
 void PollInputs(PluginHandle handle, HWND dialog)
 {
     PollInputTable(handle, dialog, kInputs, COUNT_OF(kInputs));
-}
-
-void ReadLimits(PluginHandle handle, HWND dialog)
-{
-    for (const LimitPair &pair : kLimits) {
-        const char *reply = QueryInstrument(dialog, pair.query);
-        SetNumberText(handle, dialog, pair.errorField, "%E", ReplyField(1, reply));
-        ValidateParamField(handle, dialog, pair.errorField, pair.errorDef);
-        SetNumberText(handle, dialog, pair.warnField, "%E", ReplyField(2, reply));
-        ValidateParamField(handle, dialog, pair.warnField, pair.warnDef);
-    }
-}
-
-void WriteLimits(PluginHandle handle, HWND dialog, const LimitPair &pair)
-{
-    ValidateParamField(handle, dialog, pair.errorField, pair.errorDef);
-    ValidateParamField(handle, dialog, pair.warnField, pair.warnDef);
-    char error[20], warn[20], command[64];
-    if (!FieldNumber(dialog, pair.errorField, error) || !FieldNumber(dialog, pair.warnField, warn))
-        return;
-    snprintf(command, sizeof command, "%s %s,%s", pair.command, error, warn);
-    SendCommand(dialog, command);
 }
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
@@ -82,7 +55,8 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
         CheckDlgButton(dialog, IDC_HSG_S24, BST_CHECKED);
     }
     if (opening) {
-        ReadLimits(handle, dialog);
+        for (const StoredPair &pair : kLimits)
+            ShowStoredPair(handle, dialog, pair);
         PollInputs(handle, dialog);
     } else if (state == StateMonitor) {
         SendCommand(dialog, "TUNE:HSET 1");
@@ -93,12 +67,11 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
 {
     if (code != EN_KILLFOCUS)
         return FALSE;
-    for (const LimitPair &pair : kLimits)
-        if (id == pair.errorField || id == pair.warnField) {
-            WriteLimits(handle, dialog, pair);
-            return TRUE;
-        }
-    return FALSE;
+    const StoredPair *pair = FindStoredPair(kLimits, COUNT_OF(kLimits), id);
+    if (pair == NULL)
+        return FALSE;
+    WriteStoredPair(handle, dialog, *pair);
+    return TRUE;
 }
 
 const MaintDialogDesc kHousing = {

@@ -13,6 +13,7 @@
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
+#include "limit_pair.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "resources/resource.h"
@@ -33,19 +34,12 @@ const FrameInput kSeparateFlows[] = {
 const FrameInput kCombinedFlow = {"PRTC:AIN:RFWCIF?", 1, IDC_WTR_FLOW1, InputAnalog, "%.3f", 0};
 const FrameInput kWaterTemp = {"PRTC:AIN:TMPC?", 1, IDC_WTR_TEMP, InputAnalog, "%.1f", 0};
 
-/* A stored limit: one or two fields, written together. The reply's field 1
-   goes to `first`, field 2 to `second`. */
-struct Limit {
-    const char *query;
-    const char *command;
-    int first, firstDef;
-    int second, secondDef; /* 0: a single value */
-};
-const Limit kFirstFlow = {"SYS:FSIF?", "SYS:FSIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
-const Limit kCombinedFlowLimit = {"SYS:RFWCIF?", "SYS:RFWCIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
-const Limit kSecondFlow = {"SYS:FSRF?", "SYS:FSRF", IDC_WTR_FLOW2_ERR, 1565, IDC_WTR_FLOW2_WARN, 1566};
-const Limit kTempLow = {"SYS:TMPCL?", "SYS:TMPCL", IDC_WTR_TEMP_WARNL, 1608, 0, 0};
-const Limit kTempHigh = {"SYS:TMPC?", "SYS:TMPC", IDC_WTR_TEMP_ERRH, 1561, IDC_WTR_TEMP_WARNH, 1562};
+/* The stored limits: one or two fields each, written together. */
+const StoredPair kFirstFlow = {"SYS:FSIF?", "SYS:FSIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
+const StoredPair kCombinedFlowLimit = {"SYS:RFWCIF?", "SYS:RFWCIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
+const StoredPair kSecondFlow = {"SYS:FSRF?", "SYS:FSRF", IDC_WTR_FLOW2_ERR, 1565, IDC_WTR_FLOW2_WARN, 1566};
+const StoredPair kTempLow = {"SYS:TMPCL?", "SYS:TMPCL", IDC_WTR_TEMP_WARNL, 1608, 0, 0};
+const StoredPair kTempHigh = {"SYS:TMPC?", "SYS:TMPC", IDC_WTR_TEMP_ERRH, 1561, IDC_WTR_TEMP_WARNH, 1562};
 
 /* The second-flow row, out of use in the combined layout. */
 const int kSecondFlowRow[] = {IDC_WTR_FLOW2_L, IDC_WTR_FLOW2,     IDC_WTR_FLOW2_U, IDC_WTR_LIM2_L,
@@ -65,45 +59,14 @@ void PollInputs(PluginHandle handle, HWND dialog)
     PollInputTable(handle, dialog, &kWaterTemp, 1);
 }
 
-void ShowLimit(PluginHandle handle, HWND dialog, const Limit &limit)
-{
-    const char *reply = QueryInstrument(dialog, limit.query);
-    double first = ReplyField(1, reply), second = ReplyField(2, reply);
-    SetNumberText(handle, dialog, limit.first, "%E", first);
-    ValidateParamField(handle, dialog, limit.first, limit.firstDef);
-    if (limit.second != 0) {
-        SetNumberText(handle, dialog, limit.second, "%E", second);
-        ValidateParamField(handle, dialog, limit.second, limit.secondDef);
-    }
-}
-
 void ShowWaterLimits(PluginHandle handle, HWND dialog)
 {
     BOOL combined = Combined(handle);
-    ShowLimit(handle, dialog, combined ? kCombinedFlowLimit : kFirstFlow);
+    ShowStoredPair(handle, dialog, combined ? kCombinedFlowLimit : kFirstFlow);
     if (!combined)
-        ShowLimit(handle, dialog, kSecondFlow);
-    ShowLimit(handle, dialog, kTempLow);
-    ShowLimit(handle, dialog, kTempHigh);
-}
-
-/* Validates the limit's fields and writes them, the pair as a whole. */
-void WriteLimit(PluginHandle handle, HWND dialog, const Limit &limit)
-{
-    ValidateParamField(handle, dialog, limit.first, limit.firstDef);
-    if (limit.second != 0)
-        ValidateParamField(handle, dialog, limit.second, limit.secondDef);
-    char first[20], second[20], command[64];
-    if (!FieldNumber(dialog, limit.first, first))
-        return;
-    if (limit.second == 0) {
-        snprintf(command, sizeof command, "%s %s", limit.command, first);
-    } else {
-        if (!FieldNumber(dialog, limit.second, second))
-            return;
-        snprintf(command, sizeof command, "%s %s,%s", limit.command, first, second);
-    }
-    SendCommand(dialog, command);
+        ShowStoredPair(handle, dialog, kSecondFlow);
+    ShowStoredPair(handle, dialog, kTempLow);
+    ShowStoredPair(handle, dialog, kTempHigh);
 }
 
 void ShowLayout(HWND dialog)
@@ -136,7 +99,7 @@ void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
         ShowLayout(dialog);
 }
 
-const Limit *LimitOf(PluginHandle handle, int id)
+const StoredPair *LimitOf(PluginHandle handle, int id)
 {
     switch (id) {
     case IDC_WTR_FLOW1_ERR:
@@ -158,9 +121,9 @@ const Limit *LimitOf(PluginHandle handle, int id)
 BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
 {
     if (code == EN_KILLFOCUS) {
-        const Limit *limit = LimitOf(handle, id);
+        const StoredPair *limit = LimitOf(handle, id);
         if (limit != NULL)
-            WriteLimit(handle, dialog, *limit);
+            WriteStoredPair(handle, dialog, *limit);
         return TRUE;
     }
     if (code == EN_SETFOCUS) {
