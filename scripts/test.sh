@@ -25,7 +25,8 @@
 # - Where it does not, cmake/i386-guest.sh runs the product's "smoke" subset
 #   (the spine, one panel of each kind, the memory commands but the 100 MB
 #   restore, the DLL checks) in one boot of an emulated x86-64 guest, and the
-#   x86-64 twin builds everything and runs its whole suite (but "long").
+#   x86-64 twin builds everything and runs its whole suite (but "long"), its
+#   reliability runs with the full fault matrix and 50 soak cycles.
 #   TORVEX_I386_SUITE=all runs the whole product suite in the guest too (far
 #   longer).
 #
@@ -84,8 +85,10 @@ else
   [ "${TORVEX_I386_SUITE:-product}" = all ] && i386_args=(--output-on-failure -LE '^(long|subset)$')
   part "i386 build" build wine &&
     part "i386 product suite" bash cmake/i386-guest.sh build "${i386_args[@]}"
+  # The twin stands in for the product here: its reliability runs keep the
+  # full fault matrix and 50 soak cycles.
   part "x86-64 build" build wine64 &&
-    part "x86-64 suite" ctest --preset wine64 -LE '^long$'
+    part "x86-64 suite" env TORVEX_RELIABILITY=full TORVEX_SOAK_CYCLES=50 ctest --preset wine64 -LE '^long$'
   part "native build and suite" native
   part "fuzz targets" fuzz
 fi
