@@ -1,5 +1,6 @@
-// What every display of every panel shows when every reply reads 1.2345678
-// in each of its fields: each value in its own format ("1.2", "1.23457",
+// What every display of every panel shows when every reply reads 1.2345678,
+// 2.3456789, 3.4567891 ... in its fields 1, 2, 3 ...: each value from its own
+// field of the reply, in its own format ("1.2", "1.23457",
 // "1.2E+00", "1"), or "--------" outside its display range, and every stored
 // parameter rewritten by its definition. displays.txt holds the expected
 // `show` lines of each panel row; TORVEX_UPDATE_DISPLAYS=1 writes it afresh
@@ -23,7 +24,7 @@ using namespace panels;
 
 const char kEveryReply[] =
     "[faults]\n"
-    "digits = nan * on=query text=1.2345678;1.2345678;1.2345678;1.2345678;1.2345678;1.2345678;1.2345678;1.2345678\n";
+    "digits = nan * on=query text=1.2345678;2.3456789;3.4567891;4.5678912;5.6789123;6.7891234;7.8912345;8.9123456\n";
 
 }  // namespace
 
