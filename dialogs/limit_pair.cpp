@@ -1,6 +1,6 @@
 /*
  * limit_pair.cpp -- the stored values and limit pairs of the gas, water,
- * chiller and housing panels, read and written the same way.
+ * chiller, housing and QP panels, read and written the same way.
  */
 #include "limit_pair.h"
 
@@ -30,22 +30,29 @@ void ShowStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
         ShowValue(handle, dialog, pair.second, pair.secondDef, second);
 }
 
+BOOL WriteStoredFields(PluginHandle handle, HWND dialog, const char *command, int first, int firstDef, int second,
+                       int secondDef)
+{
+    ValidateParamField(handle, dialog, first, firstDef);
+    if (second != 0)
+        ValidateParamField(handle, dialog, second, secondDef);
+    char firstText[20], secondText[20], line[64];
+    if (!FieldNumber(dialog, first, firstText))
+        return FALSE;
+    if (second == 0) {
+        snprintf(line, sizeof line, "%s %s", command, firstText);
+    } else {
+        if (!FieldNumber(dialog, second, secondText))
+            return FALSE;
+        snprintf(line, sizeof line, "%s %s,%s", command, firstText, secondText);
+    }
+    SendCommand(dialog, line);
+    return TRUE;
+}
+
 void WriteStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
 {
-    ValidateParamField(handle, dialog, pair.first, pair.firstDef);
-    if (pair.second != 0)
-        ValidateParamField(handle, dialog, pair.second, pair.secondDef);
-    char first[20], second[20], command[64];
-    if (!FieldNumber(dialog, pair.first, first))
-        return;
-    if (pair.second == 0) {
-        snprintf(command, sizeof command, "%s %s", pair.command, first);
-    } else {
-        if (!FieldNumber(dialog, pair.second, second))
-            return;
-        snprintf(command, sizeof command, "%s %s,%s", pair.command, first, second);
-    }
-    SendCommand(dialog, command);
+    WriteStoredFields(handle, dialog, pair.command, pair.first, pair.firstDef, pair.second, pair.secondDef);
 }
 
 const StoredPair *FindStoredPair(const StoredPair *pairs, size_t count, int id)

@@ -16,6 +16,7 @@
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
+#include "limit_pair.h"
 #include "link/instrument_state.h"
 #include "link/reply_field.h"
 #include "resources/resource.h"
@@ -142,21 +143,7 @@ void ReadStoredParams(PluginHandle handle, HWND dialog)
    every text is a plain number. */
 BOOL WriteStoredParam(PluginHandle handle, HWND dialog, const StoredParam &param)
 {
-    ValidateParamField(handle, dialog, param.first, param.firstDef);
-    if (param.second != 0)
-        ValidateParamField(handle, dialog, param.second, param.secondDef);
-    char first[20], second[20], command[64];
-    if (!FieldNumber(dialog, param.first, first))
-        return FALSE;
-    if (param.second == 0) {
-        snprintf(command, sizeof command, "%s %s", param.name, first);
-    } else {
-        if (!FieldNumber(dialog, param.second, second))
-            return FALSE;
-        snprintf(command, sizeof command, "%s %s,%s", param.name, first, second);
-    }
-    SendCommand(dialog, command);
-    return TRUE;
+    return WriteStoredFields(handle, dialog, param.name, param.first, param.firstDef, param.second, param.secondDef);
 }
 
 /* ---- inputs ---- */
