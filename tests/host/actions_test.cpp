@@ -1,104 +1,75 @@
-// The --do actions and the naming of controls, on testplug's panel.
+// The --do actions on testplug's panel: what each run writes, and how a
+// failing action is named. Every line reaches the trace sink as well.
 #include <gtest/gtest.h>
-
-#include <stdio.h>
 
 #include "host_support.h"
 
-using cphost::Host;
-
-namespace {
-
-struct Panel : ::testing::Test {
-    Host host;
-    void SetUp() override { useTestPlugin(host); }
-    int run(const std::string &actions) { return host.run("TestPanel", {}, actions); }
-    std::vector<std::string> lines(std::vector<std::string> prefixes) { return only(host.transcript(), prefixes); }
-};
-
-}  // namespace
-
-TEST_F(Panel, TypeCommitsOnlyWhenTheFocusLeaves)
+TEST(Actions, TranscriptsAndFailures)
 {
-    // Typing alone commits nothing; the click moves the focus first, so the
-    // field commits before the button's own work.
-    ASSERT_EQ(run("type Set Point: = 12.5; expect Set Point: = 12.5; click Help; escape"), 0) << host.error();
-    EXPECT_EQ(lines({"do", "text", "help"}),
-              (std::vector<std::string>{"do type Set Point: = 12.5", "do expect Set Point: = 12.5", "do click Help",
-                                        "text \"commit 12.5\"", "help 901", "do escape"}));
+    const std::string done = "end 901 1|set _BUTTON 1", closed = "end 901 2|set _BUTTON 2";  // closed by the host
+    const struct {
+        const char *actions, *error;
+        std::string transcript;  // the lines after the panel's "dialog" line, joined by '|'
+    } cases[] = {
+        // Typing commits nothing until the click moves the focus.
+        {"type Set Point: = 12.5; expect Set Point: = 12.5; click Help; escape", "",
+         "do type Set Point: = 12.5|do expect Set Point: = 12.5|do click Help|text \"commit 12.5\"|help 901|"
+         "do escape|" + done},
+        {"click Help; set Set Point: = 7; escape", "",
+         "do click Help|help 901|do set Set Point: = 7|text \"commit 7\"|do escape|" + done},
+        // Verbs in any case, blanks around the parts, a quoted text holding a ';'.
+        {"SET Set Point: = \" b;c \" ;EXPECT  Set Point: =  \" b;c \"; type Set Point: = 12.5 ;Enter;tick 3 ; "
+         "expect Inputs/Value: = 3; escape", "",
+         "do SET Set Point: = \" b;c \"|text \"commit  b;c \"|do EXPECT  Set Point: =  \" b;c \"|do type Set Point: = 12.5|"
+         "do Enter|text \"commit 12.5\"|do tick 3|do expect Inputs/Value: = 3|do escape|" + done},
+        // Ticks reach the panel while its question is up; "if asked" answers only a box.
+        {"answer Close if asked; click Pump On; tick 2; answer No if asked; expect Inputs/Value: = 2; escape", "",
+         "do click Pump On|do tick 2|do answer No if asked|box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No|"
+         "set pump 0|do expect Inputs/Value: = 2|do escape|" + done},
+        {"expect Value: = 1",
+         "action 'expect Value: = 1': 'Value:' is ambiguous in \"Test Panel\": 'Inputs/Value:' (#301), "
+         "'Outputs/Value:' (#302)",
+         closed},
+        {"click Start",
+         "action 'click Start': no control 'Start' in \"Test Panel\"; candidates: 'Outputs/Pump On', 'Outputs/Valve', "
+         "'Sub...', 'Enter', 'Close', 'Help'",
+         closed},
+        {"click Valve", "action 'click Valve': 'Valve' is disabled", closed},
+        {"click Sub...; click Help",
+         "action 'click Help': 'Help' is in \"Test Panel\", which is under the modal window \"Sub Panel\"",
+         "do click Sub...|dialog 902 \"Sub Panel\"|end 902 2|" + closed},
+        {"expect Pump On checked", "action 'expect Pump On checked': 'Pump On' is unchecked",
+         "do expect Pump On checked|" + closed},
+        {"expect Set Point: = 4", "action 'expect Set Point: = 4': 'Set Point:' shows \"\", not \"4\"",
+         "do expect Set Point: = 4|" + closed},
+        {"escape; tick", "action 'tick': the command ended before it (no window is open)", "do escape|" + done},
+        {"", "no action left for the open window \"Test Panel\"", closed},
+    };
+    cphost::Host host;
+    useTestPlugin(host);
+    std::string seen;
+    host.setTraceSink([&](const std::string &l) { seen += (seen.empty() ? "" : "|") + l; });
+    for (const auto &c : cases) {
+        seen.clear();
+        EXPECT_EQ(host.run("TestPanel", {}, c.actions), *c.error ? cphost::kActionFailed : 0) << c.actions;
+        EXPECT_EQ(host.error(), c.error) << c.actions;
+        std::string all;
+        for (const std::string &l : host.transcript())
+            all += (all.empty() ? "" : "|") + l;
+        EXPECT_EQ(all, "dialog 901 \"Test Panel\"|" + c.transcript) << c.actions;
+        EXPECT_EQ(seen, all) << c.actions;
+    }
 }
 
-TEST_F(Panel, TicksReachTheDialogWhileItsQuestionIsUpAndIfAskedAnswersOnlyABox)
+TEST(Actions, WaitAndShot)
 {
-    ASSERT_EQ(run("answer Close if asked; click Pump On; tick 2; answer No if asked; expect Inputs/Value: = 2; escape"), 0)
-        << host.error();
-    EXPECT_EQ(lines({"do answer", "box"}), (std::vector<std::string>{"do answer No if asked",
-                                                                     "box \"Maintenance\" \"Switch the \"\"pump\"\" on?\" -> No"}));
-}
-
-TEST_F(Panel, AnAmbiguousNameFailsWithItsCandidates)
-{
-    EXPECT_EQ(run("expect Value: = 1"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'expect Value: = 1': 'Value:' is ambiguous in \"Test Panel\": "
-                            "'Inputs/Value:' (#301), 'Outputs/Value:' (#302)");
-    // The panel was closed without its Close path: no line of the plug-in's own.
-    EXPECT_TRUE(contains(host.transcript(), "end 901 2"));
-}
-
-TEST_F(Panel, AnUnknownNameFailsAfterWaitingAndListsTheCandidates)
-{
-    EXPECT_EQ(run("click Start"), cphost::kActionFailed);
-    EXPECT_NE(host.error().find("no control 'Start' in \"Test Panel\"; candidates: 'Outputs/Pump On', 'Outputs/Valve', "
-                                "'Sub...', 'Enter', 'Close', 'Help'"),
-              std::string::npos)
-        << host.error();
-}
-
-TEST_F(Panel, ActionsOnDisabledOrCoveredControlsFail)
-{
-    EXPECT_EQ(run("click Valve"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'click Valve': 'Valve' is disabled");
-    EXPECT_FALSE(contains(host.transcript(), "do click Valve"));
-
-    EXPECT_EQ(run("click Sub...; click Help"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'click Help': 'Help' is in \"Test Panel\", which is under the modal window \"Sub Panel\"");
-    EXPECT_EQ(lines({"dialog", "end"}),
-              (std::vector<std::string>{"dialog 901 \"Test Panel\"", "dialog 902 \"Sub Panel\"", "end 902 2", "end 901 2"}));
-}
-
-TEST_F(Panel, FailedExpectationAndLeftoversGiveThree)
-{
-    EXPECT_EQ(run("expect Pump On checked"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'expect Pump On checked': 'Pump On' is unchecked");
-    EXPECT_EQ(run("expect Set Point: = 4"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'expect Set Point: = 4': 'Set Point:' shows \"\", not \"4\"");
-    EXPECT_EQ(run("escape; tick"), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "action 'tick': the command ended before it (no window is open)");
-    EXPECT_EQ(run(""), cphost::kActionFailed);
-    EXPECT_EQ(host.error(), "no action left for the open window \"Test Panel\"");
-}
-
-TEST_F(Panel, WaitAndShot)
-{
-    const char *file = "host_test_shot.png";
-    DeleteFileA(file);
-    ASSERT_EQ(run("wait 50; shot host_test_shot.png; escape"), 0) << host.error();
-    FILE *f = fopen(file, "rb");
-    ASSERT_NE(f, nullptr);
-    unsigned char head[24];
-    ASSERT_EQ(fread(head, 1, sizeof head, f), sizeof head);
-    fclose(f);
-    EXPECT_EQ(memcmp(head, "\x89PNG", 4), 0);
-    unsigned width = head[16] << 24 | head[17] << 16 | head[18] << 8 | head[19];
-    EXPECT_GT(width, 100u);
-    DeleteFileA(file);
-}
-
-TEST_F(Panel, SameActionsGiveTheSameTranscript)
-{
-    const char *actions = "tick; click Pump On; tick; answer Yes; set Set Point: = 4; tick 2; escape";
-    ASSERT_EQ(run(actions), 0) << host.error();
-    std::vector<std::string> first = host.transcript();
-    ASSERT_EQ(run(actions), 0) << host.error();
-    EXPECT_EQ(host.transcript(), first);
+    DeleteFileA("host_test_shot.png");
+    cphost::Host host;
+    useTestPlugin(host);
+    ASSERT_EQ(host.run("TestPanel", {}, "wait 50; shot host_test_shot.png; escape"), 0) << host.error();
+    std::string png = readFile("host_test_shot.png");
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(png.compare(0, 4, "\x89PNG"), 0);
+    EXPECT_GT((uint8_t)png[16] << 24 | (uint8_t)png[17] << 16 | (uint8_t)png[18] << 8 | (uint8_t)png[19], 100);
+    DeleteFileA("host_test_shot.png");
 }

@@ -7,7 +7,6 @@
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -24,7 +23,7 @@ inline void useTestPlugin(cphost::Host &host)
 
 inline bool fileExists(const char *path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-/* Lines of `lines` that start with one of the prefixes, in order. */
+// The lines that start with one of the prefixes, in order.
 inline std::vector<std::string> only(const std::vector<std::string> &lines, std::vector<std::string> prefixes)
 {
     std::vector<std::string> out;
@@ -35,11 +34,6 @@ inline std::vector<std::string> only(const std::vector<std::string> &lines, std:
                 break;
             }
     return out;
-}
-
-inline bool contains(const std::vector<std::string> &lines, const std::string &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 inline std::string readFile(const char *path)
