@@ -14,7 +14,6 @@
 
 #include "plugin/host_abi.h"
 
-static HINSTANCE s_module;
 static HostCallback s_callback;
 static HostWord s_context;
 static int s_polls;
@@ -43,22 +42,17 @@ static HWND hostWindow()
     return host(HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, (HostWord)&window) == 0 ? window : nullptr;
 }
 
-// Formats through the host window with the slots filled by the caller.
-static uint32_t format(char *out, const char *fmt, FormatRecord &record)
-{
-    out[0] = '\0';
-    record.output = (HostWord)out;
-    record.format = (HostWord)fmt;
-    record.result = 0;
-    SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&record);
-    return record.result;
-}
-
-static void formatDouble(char *out, const char *fmt, double value)
+// Formats one value (`size` bytes in the first slot) through the host
+// window; the length the host gives back.
+static uint32_t format(char *out, const char *fmt, const void *value, size_t size)
 {
     FormatRecord r = {};
-    memcpy(r.slots[0], &value, 8);
-    format(out, fmt, r);
+    memcpy(r.slots[0], value, size);
+    out[0] = '\0';
+    r.output = (HostWord)out;
+    r.format = (HostWord)fmt;
+    SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&r);
+    return r.result;
 }
 
 static void *resolve(HostWord handle)
@@ -82,17 +76,16 @@ typedef uint32_t(__stdcall *QueryFn)(uint32_t, uint32_t, uint32_t, uint32_t *, u
 static void instrument(const char *text, char *reply)
 {
     HMODULE telvor = GetModuleHandleA("TELVOR.dll");
-    if (reply) {
+    FARPROC entry = !telvor ? nullptr
+                    : reply ? GetProcAddress(telvor, TELVOR_ENTRY("tvl_QueryString", 36))
+                            : GetProcAddress(telvor, TELVOR_ENTRY("tvl_Write", 28));
+    uint32_t length = 0;
+    if (reply)
         reply[0] = '\0';
-        QueryFn q = telvor ? (QueryFn)(void *)GetProcAddress(telvor, TELVOR_ENTRY("tvl_QueryString", 36)) : nullptr;
-        uint32_t length = 0;
-        if (q)
-            q(1, 0, 0, &length, 0, text, (uint32_t)strlen(text), reply, 256);
-    } else {
-        WriteFn w = telvor ? (WriteFn)(void *)GetProcAddress(telvor, TELVOR_ENTRY("tvl_Write", 28)) : nullptr;
-        if (w)
-            w(1, 0, 0, 0, 0, text, (uint32_t)strlen(text));
-    }
+    if (entry && reply)
+        ((QueryFn)(void *)entry)(1, 0, 0, &length, 0, text, (uint32_t)strlen(text), reply, 256);
+    else if (entry)
+        ((WriteFn)(void *)entry)(1, 0, 0, 0, 0, text, (uint32_t)strlen(text));
 }
 
 static INT_PTR CALLBACK subProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -118,13 +111,12 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         SetFocus(GetDlgItem(dialog, 8));
         return FALSE;
     case WM_TIMER: {
-        FormatRecord r = {};
-        int32_t n = ++s_polls;
-        memcpy(r.slots[0], &n, 4);
-        format(text, "%d", r);
+        int32_t polls = ++s_polls;
+        format(text, "%d", &polls, 4);
         SetDlgItemTextA(dialog, 301, text);
         instrument("PRTC:AIN:PIBK?", line);
-        formatDouble(text, "%.3f", atof(line));
+        double value = atof(line);
+        format(text, "%.3f", &value, 8);
         SetDlgItemTextA(dialog, 302, text);
         return TRUE;
     }
@@ -149,7 +141,7 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             }
             return TRUE;
         case 210:
-            DialogBoxParamA(s_module, MAKEINTRESOURCEA(902), dialog, subProc, 0);
+            DialogBoxParamA(GetModuleHandleA("testplug.dll"), MAKEINTRESOURCEA(902), dialog, subProc, 0);
             return TRUE;
         case IDOK:
             SetFocus(GetDlgItem(dialog, IDOK));
@@ -176,7 +168,8 @@ static uint16_t __cdecl panelCommand(HostWord, HostWord)
     s_polls = 0;
     if (variableIs("leak", 1))
         LocalAlloc(LMEM_MOVEABLE, 16);
-    setVariable("_BUTTON", (double)DialogBoxParamA(s_module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0));
+    HINSTANCE module = GetModuleHandleA("testplug.dll");
+    setVariable("_BUTTON", (double)DialogBoxParamA(module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0));
     return 0;
 }
 
@@ -205,14 +198,12 @@ static uint16_t __cdecl argsCommand(HostWord list, HostWord)
 static uint16_t __cdecl formatCommand(HostWord, HostWord)
 {
     char out[256], line[300];
-    FormatRecord r = {};
     int32_t i = 42;
-    memcpy(r.slots[0], &i, 4);
-    uint32_t n = format(out, "%d%% done", r);
-    snprintf(line, sizeof line, "[%s] %u", out, n);
+    snprintf(line, sizeof line, "[%s] %u", out, format(out, "%d%% done", &i, 4));
     showText(line);
     memset(out, 'x', sizeof out);
-    formatDouble(out, "%070.1f", 1.0);
+    double one = 1.0;
+    format(out, "%070.1f", &one, 8);
     snprintf(line, sizeof line, "[%s] %u", out, (unsigned)strlen(out));
     showText(line);
     return 0;
@@ -310,10 +301,3 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
 }
 
 extern "C" uint32_t __stdcall GVI(uint16_t item, char *, int32_t) { return item == 1 ? 0x10000u : 0; }
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        s_module = instance;
-    return TRUE;
-}
