@@ -1,5 +1,5 @@
-// The host's text work: formatting for the plug-in, action syntax errors,
-// transcript quoting, script words and the PNG encoding.
+// The host's text work: formatting for the plug-in, transcript quoting,
+// script words and the PNG encoding.
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -66,16 +66,6 @@ TEST(Format, ConversionsTakeTheirSlotsAsThePluginFillsThem)
         const char *word = "pump";
         EXPECT_EQ(fmt("[%-6s]%c", Slots().put(0, (uint32_t)(uintptr_t)word).put(1, (uint32_t)'A')), "[pump  ]A");
     }
-}
-
-TEST(Actions, SyntaxErrorsNameTheAction)
-{
-    std::vector<Action> a;
-    std::string error;
-    EXPECT_FALSE(parseActions("click OK; jump", a, error));
-    EXPECT_EQ(error, "action 'jump': unknown verb");
-    for (const char *bad : {"type Limit 5", "tick many", "expect Valve shiny", "tab now", "wait", "click"})
-        EXPECT_FALSE(parseActions(bad, a, error)) << bad;
 }
 
 TEST(Text, CaptionsQuotingAndWords)
