@@ -33,14 +33,21 @@ TEST(Program, ExitStatusesAndTheFirstLineOfTheReason)
         {{"--do", "tab now", "TestPanel"}, 2, "cphost: action 'tab now': takes no operand"},
         {{"--do", "wait", "TestPanel"}, 2, "cphost: action 'wait': expected milliseconds"},
         {{"--do", "", "TestArgs", "a", "b"}, 2, "cphost: argument 2 of TestArgs must be a number, not 'b'"},
+        {{"TestArgs", "a", "1", "b", "c"}, 2, "cphost: TestArgs takes 3 argument(s), 4 given"},
+        {{"NoSuch"}, 2, "cphost: unknown command 'NoSuch' (the plug-in registers: TestPanel, TestArgs, TestFormat, "
+                        "TestOption, TestFail, TestSend)"},
         {{"--do", "click Valve", "TestPanel"}, 3, "cphost: action 'click Valve': 'Valve' is disabled"},
         {{"--do", "", "TestFail"}, 1, ""},
         {{"--set", "leak=1", "--do", "escape", "TestPanel"}, 0, "cphost: left behind: dialog 901: timer 1 not killed"},
     };
     for (const auto &c : cases) {
         std::string err;
-        EXPECT_EQ(runTestplug(c.words, &err), c.status) << c.err;
+        writeFile("program_trace.txt", "");
+        std::vector<std::string> words = c.words;
+        words.insert(words.begin(), {"--trace", "program_trace.txt"});
+        EXPECT_EQ(runTestplug(words, &err), c.status) << c.err;
         EXPECT_EQ(err.substr(0, err.find('\n')), c.err);
+        EXPECT_TRUE(c.status != 2 || readFile("program_trace.txt").empty()) << c.err;  // nothing run
     }
 }
 
