@@ -56,16 +56,16 @@ TEST(Program, TraceFileScenarioHostSectionAndScriptLineByLine)
 {
     std::string err;
     writeFile("program_host.ini", "[host]\ngate = 1\n");
-    EXPECT_EQ(runTestplug({"--trace", "program_trace.txt", "--scenario", "program_host.ini", "--do", "Answer ok",
-                           "TestPanel"}, &err), 0)
-        << err;
-    EXPECT_EQ(readFile("program_trace.txt"),
+    auto traced = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), {"--trace", "program_trace.txt", "--scenario", "program_host.ini"});
+        EXPECT_EQ(runTestplug(words, &err), 0) << err;
+        return readFile("program_trace.txt");
+    };
+    EXPECT_EQ(traced({"--do", "Answer ok", "TestPanel"}),
               "dialog 901 \"Test Panel\"\ndo Answer ok\nbox \"Maintenance\" \"Panel cannot be run now.\" -> OK\n"
               "end 901 1\nset _BUTTON 1\n");
-    EXPECT_EQ(runTestplug({"--set", "gate=0", "--trace", "program_trace.txt", "--scenario", "program_host.ini", "--do",
-                           "escape", "TestPanel"}, &err), 0)
-        << err;
-    EXPECT_EQ(readFile("program_trace.txt"), "dialog 901 \"Test Panel\"\ndo escape\nend 901 1\nset _BUTTON 1\n");
+    EXPECT_EQ(traced({"--set", "gate=0", "--do", "escape", "TestPanel"}),
+              "dialog 901 \"Test Panel\"\ndo escape\nend 901 1\nset _BUTTON 1\n");
     DeleteFileA("program_host.ini");
 
     writeFile("program_script.txt", "# a comment\n\nTestArgs \"two words\" 5\n"

@@ -10,8 +10,6 @@ using cphost::Host;
 
 namespace {
 
-bool realPluginBuilt() { return fileExists("TORVEX2.dll") && fileExists("TELVOR.dll"); }
-
 std::vector<std::string> splitLines(const std::string &text)
 {
     std::vector<std::string> out;
@@ -29,17 +27,18 @@ const char kRom[] = "#H0100,16,#H00,#H07,#H0E,#H15,#H1C,#H23,#H2A,#H31,#H38,#H3F
 
 TEST(Session, RestoreThenBackupGivesTheRestoredBytesAndFreshIsolates)
 {
-    if (!realPluginBuilt())
+    if (!fileExists("TORVEX2.dll") || !fileExists("TELVOR.dll"))
         GTEST_SKIP() << "TORVEX2.dll or TELVOR.dll not built";
     writeFile("session_r.txt", kRom);
     writeFile("session_script.txt", "WriteRom session_r.txt\n"
                                     "ReadRom \"#H0100\" 32 session_b.txt\n"
                                     "--fresh ReadRom \"#H0100\" 32 session_f.txt\n");
     std::string err;
-    ASSERT_EQ(runProgram({"--plugin", "TORVEX2.dll", "--trace", "session_trace.txt", "--script", "session_script.txt"},
-                         &err),
-              0)
-        << err;
+    auto program = [&](const char *option, const char *value, std::vector<std::string> words) {
+        words.insert(words.begin(), {"--plugin", "TORVEX2.dll", option, value});
+        return runProgram(words, &err);
+    };
+    ASSERT_EQ(program("--trace", "session_trace.txt", {"--script", "session_script.txt"}), 0) << err;
     EXPECT_EQ(err, "");  // nothing left behind
     EXPECT_EQ(readFile("session_b.txt"), kRom);
     // Reloaded plug-in, reset instrument: the default memory (0100 holds E0).
@@ -60,16 +59,11 @@ TEST(Session, RestoreThenBackupGivesTheRestoredBytesAndFreshIsolates)
     // Restore and comparison as separate programs, the memory image between them.
     DeleteFileA("session_m.bin");
     const std::vector<std::string> readRom = {"ReadRom", "#H0100", "32", "session_c.txt"};
-    auto program = [&](const char *option, const char *image, std::vector<std::string> words) {
-        words.insert(words.begin(), {"--plugin", "TORVEX2.dll", option, image});
-        return runProgram(words, &err);
-    };
     ASSERT_EQ(program("--save-memory", "session_m.bin", {"WriteRom", "session_r.txt"}), 0) << err;
     ASSERT_EQ(program("--load-memory", "session_m.bin", readRom), 0) << err;
     EXPECT_EQ(readFile("session_c.txt"), kRom);
     EXPECT_EQ(program("--load-memory", "no-such.bin", readRom), cphost::kHostFailure);
     EXPECT_EQ(err.compare(0, 33, "cphost: memory image no-such.bin:"), 0) << err;
-
     for (const char *f : {"session_r.txt", "session_b.txt", "session_f.txt", "session_c.txt", "session_m.bin",
                           "session_script.txt", "session_trace.txt"})
         DeleteFileA(f);
@@ -113,9 +107,7 @@ TEST(Session, VariablesStaySetLineRepliesAndOptionsApplyToTheirLine)
     writeFile("session_script.txt", text);
     std::string err;
     ASSERT_EQ(runProgram({"--plugin", "testplug.dll", "--trace", "session_trace.txt", "--option", "OPT_Y=1", "--reply",
-                          "PRTC:AIN:PF?=5", "--reply", "PRTC:AIN:PR?=7|8", "--script", "session_script.txt"},
-                         &err),
-              0)
+                          "PRTC:AIN:PF?=5", "--reply", "PRTC:AIN:PR?=7|8", "--script", "session_script.txt"}, &err), 0)
         << err;
     EXPECT_EQ(only(splitLines(readFile("session_trace.txt")), {"line", "box", "status", "?", "<", ">"}), expected);
     EXPECT_TRUE(err.empty()) << err;

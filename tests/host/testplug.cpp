@@ -1,15 +1,11 @@
-/*
- * testplug.dll -- a small command plug-in with the entry and registration
- * interface of TORVEX2, to test the host on its own: one panel (901) with a
- * DLGINFO control, a label repeated in two group boxes, a check box that asks,
- * an edit field that reports its text on losing the focus, a polling timer and
- * a sub-panel (902); commands that use the host services.
- * With the host variable "leak" at 1 it leaves its panel's property and timer,
- * a command's memory block and its instance block (past message 6) behind.
- */
+// testplug.dll: TORVEX2's entry and registration interface, to test the host
+// on its own. One panel (901: a DLGINFO control, a label in two group boxes, a
+// check box that asks, an edit field that reports its text on losing the
+// focus, a polling count, a sub-panel 902) and commands using the host
+// services. With the host variable "leak" at 1 it leaves its panel's property
+// and timer, a command's memory block and its instance block behind.
 #include <windows.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "plugin/host_abi.h"
@@ -62,8 +58,8 @@ static void *resolve(HostWord handle)
     return p;
 }
 
-// Instrument traffic through the simulator's entries, when it is loaded: a
-// query when `reply` is given, a write otherwise. The entries carry their
+// Sends a text to the simulated instrument through its entries, when it is
+// loaded: a query when `reply` is given. The entries carry their
 // standard-call decorations in the i386 build only.
 #if UINTPTR_MAX == 0xFFFFFFFFu
 #define TELVOR_ENTRY(name, bytes) "_" name "@" #bytes
@@ -80,8 +76,6 @@ static void instrument(const char *text, char *reply)
                     : reply ? GetProcAddress(telvor, TELVOR_ENTRY("tvl_QueryString", 36))
                             : GetProcAddress(telvor, TELVOR_ENTRY("tvl_Write", 28));
     uint32_t length = 0;
-    if (reply)
-        reply[0] = '\0';
     if (entry && reply)
         ((QueryFn)(void *)entry)(1, 0, 0, &length, 0, text, (uint32_t)strlen(text), reply, 256);
     else if (entry)
@@ -114,10 +108,6 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         int32_t polls = ++s_polls;
         format(text, "%d", &polls, 4);
         SetDlgItemTextA(dialog, 301, text);
-        instrument("PRTC:AIN:PIBK?", line);
-        double value = atof(line);
-        format(text, "%.3f", &value, 8);
-        SetDlgItemTextA(dialog, 302, text);
         return TRUE;
     }
     case WM_COMMAND:
@@ -130,7 +120,6 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 on = false;
             }
             setVariable("pump", on ? 1 : 0);
-            instrument(on ? "PRTC:BOUT:RPBK ON" : "PRTC:BOUT:RPBK OFF", nullptr);
             return TRUE;
         }
         case 401:
