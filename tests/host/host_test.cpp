@@ -100,12 +100,7 @@ TEST(Actions, TranscriptsAndFailures)
 TEST(Installation, OptionsAndThePathValuePutBack)
 {
     const char *const key = "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion";
-    auto deleteTree = [&] {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista");
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies");
-    };
-    deleteTree();
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies");
     Host host;
     useTestPlugin(host);
     host.setOption("OPT_X", 2);
@@ -134,5 +129,5 @@ TEST(Installation, OptionsAndThePathValuePutBack)
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k), ERROR_SUCCESS);
     EXPECT_EQ(RegGetValueA(k, nullptr, "Path", RRF_RT_ANY, nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
     RegCloseKey(k);
-    deleteTree();
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies");
 }

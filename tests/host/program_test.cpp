@@ -3,15 +3,11 @@
 
 #include "host_support.h"
 
-namespace {
-
-int runTestplug(std::vector<std::string> words, std::string *err)
+static int runTestplug(std::vector<std::string> words, std::string *err)
 {
     words.insert(words.begin(), {"--plugin", "testplug.dll"});
     return runProgram(words, err);
 }
-
-}  // namespace
 
 TEST(Program, ExitStatusesAndTheFirstLineOfTheReason)
 {

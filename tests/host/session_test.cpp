@@ -1,7 +1,6 @@
-// Host sessions: a script (or beginSession..endSession) is one session as in
-// the data system -- the plug-in loaded once, one instrument whose state and
-// memory carry over from command to command; --fresh isolates a line; and
-// what the plug-in leaves behind shows.
+// Host sessions: a script (or beginSession..endSession) is one session, the
+// plug-in loaded once and one instrument whose memory carries over from
+// command to command; --fresh isolates a line; leftovers are named.
 #include <gtest/gtest.h>
 
 #include "host_support.h"

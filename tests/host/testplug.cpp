@@ -202,13 +202,9 @@ static uint16_t __cdecl formatCommand(HostWord, HostWord)
 static uint16_t __cdecl optionCommand(HostWord, HostWord)
 {
     char path[300] = "";
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion", 0,
-                      KEY_READ, &key) == ERROR_SUCCESS) {
-        DWORD size = 260;
-        RegQueryValueExA(key, "Path", nullptr, nullptr, (BYTE *)path, &size);
-        RegCloseKey(key);
-    }
+    DWORD size = 260;
+    RegGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion", "Path",
+                 RRF_RT_REG_SZ, nullptr, path, &size);
     strcat(path, "\\icpexe\\icpgen.ist");
     char line[400];
     snprintf(line, sizeof line, "OPT_X=%u OPT_Y=%u", GetPrivateProfileIntA("PCS,1", "OPT_X", 0, path),
@@ -255,10 +251,9 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
         c->handle = 0x77;
         s_instance = LocalAlloc(LMEM_MOVEABLE, 32);
         HMODULE kt = LoadLibraryA("KTCUSTOM.dll");
-        typedef BOOL(WINAPI * InitFn)(void);
-        InitFn init = kt ? (InitFn)(void *)GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
+        FARPROC init = kt ? GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
         if (init)
-            init();
+            ((BOOL(WINAPI *)(void))(void *)init)();
         return 0;
     }
     case CPMSG_REGISTER:

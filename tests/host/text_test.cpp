@@ -88,9 +88,8 @@ TEST(Png, StoredBlocksAndChecksums)
     EXPECT_EQ(memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0);
     EXPECT_EQ(memcmp(png.data() + 12, "IHDR", 4), 0);
     // The IHDR CRC covers type and data.
-    uint32_t crc = crc32(png.data() + 12, 17);
-    uint32_t stored = (uint32_t)png[29] << 24 | (uint32_t)png[30] << 16 | (uint32_t)png[31] << 8 | png[32];
-    EXPECT_EQ(crc, stored);
+    EXPECT_EQ(crc32(png.data() + 12, 17),
+              (uint32_t)png[29] << 24 | (uint32_t)png[30] << 16 | (uint32_t)png[31] << 8 | png[32]);
     EXPECT_EQ(crc32((const uint8_t *)"123456789", 9), 0xCBF43926u);
     // One stored block holding both filtered rows (2 x (1 + 6) bytes).
     const uint8_t *idat = png.data() + 33;

@@ -12,9 +12,7 @@
 namespace reliability {
 
 struct PanelRow {
-    const char *command;
-    const char *variables;
-    const char *script;
+    const char *command, *variables, *script;
 };
 
 const PanelRow kPanelRows[] = {
