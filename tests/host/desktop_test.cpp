@@ -17,44 +17,34 @@ const char kScript[] =
     "--do \"type Set Point: = 3; wait 150; click Sub...; type Limit: = 4; wait 150; escape; escape\" TestPanel\n"
     "--do \"type Set Point: = 5; wait 150; click Help; wait 150; escape\" TestPanel\n";
 
-struct Child {
-    PROCESS_INFORMATION process = {};
-    bool started = false;
-};
-
-Child StartCphost(const std::string &trace)
+HANDLE startCphost(const std::string &trace)
 {
     std::string line = "cphost.exe --plugin testplug.dll --trace " + trace + " --script desktop_script.txt";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    Child c;
-    c.started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &c.process);
-    return c;
+    PROCESS_INFORMATION p = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p))
+        return nullptr;
+    CloseHandle(p.hThread);
+    return p.hProcess;
 }
 
-DWORD Finish(Child &c)
+DWORD finish(HANDLE process)
 {
     DWORD status = 99;
-    if (!c.started)
-        return status;
-    WaitForSingleObject(c.process.hProcess, 120000);
-    GetExitCodeProcess(c.process.hProcess, &status);
-    CloseHandle(c.process.hProcess);
-    CloseHandle(c.process.hThread);
+    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &status);
+    CloseHandle(process);
     return status;
 }
 
-struct Holder {
-    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-};
+HANDLE s_held = CreateEventA(nullptr, TRUE, FALSE, nullptr), s_done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
-unsigned __stdcall HoldDesktop(void *p)
+unsigned __stdcall holdDesktop(void *)
 {
-    Holder *h = static_cast<Holder *>(p);
     HANDLE mutex = CreateMutexA(nullptr, TRUE, cphost::desktopMutexName().c_str());
-    SetEvent(h->held);
-    WaitForSingleObject(h->done, INFINITE);
+    SetEvent(s_held);
+    WaitForSingleObject(s_done, INFINITE);
     ReleaseMutex(mutex);
     CloseHandle(mutex);
     return 0;
@@ -65,14 +55,13 @@ unsigned __stdcall HoldDesktop(void *p)
 TEST(Desktop, TwoProgramsStartedTogetherGiveTheirTranscriptsAlone)
 {
     writeFile("desktop_script.txt", kScript);
-    Child alone = StartCphost("desktop_alone.txt");
-    ASSERT_EQ(Finish(alone), 0u);
+    ASSERT_EQ(finish(startCphost("desktop_alone.txt")), 0u);
     std::string expected = readFile("desktop_alone.txt");
     ASSERT_NE(expected.find("text \"commit 5\""), std::string::npos) << expected;
     for (int round = 0; round < 2; ++round) {
-        Child a = StartCphost("desktop_a.txt"), b = StartCphost("desktop_b.txt");
-        EXPECT_EQ(Finish(a), 0u);
-        EXPECT_EQ(Finish(b), 0u);
+        HANDLE a = startCphost("desktop_a.txt"), b = startCphost("desktop_b.txt");
+        EXPECT_EQ(finish(a), 0u);
+        EXPECT_EQ(finish(b), 0u);
         EXPECT_EQ(readFile("desktop_a.txt"), expected) << "round " << round;
         EXPECT_EQ(readFile("desktop_b.txt"), expected) << "round " << round;
     }
@@ -82,9 +71,8 @@ TEST(Desktop, TwoProgramsStartedTogetherGiveTheirTranscriptsAlone)
 
 TEST(Desktop, AHostGivesUpOnADesktopHeldLongerThanItsWait)
 {
-    Holder holder;
-    HANDLE thread = (HANDLE)_beginthreadex(nullptr, 0, HoldDesktop, &holder, 0, nullptr);
-    ASSERT_EQ(WaitForSingleObject(holder.held, 10000), WAIT_OBJECT_0);
+    HANDLE thread = (HANDLE)_beginthreadex(nullptr, 0, holdDesktop, nullptr, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(s_held, 10000), WAIT_OBJECT_0);
     SetEnvironmentVariableA("CPHOST_DESKTOP_WAIT", "1");
     std::string err;
     EXPECT_EQ(runProgram({"--plugin", "testplug.dll", "--do", "", "TestFail"}, &err), cphost::kHostFailure);
@@ -93,7 +81,7 @@ TEST(Desktop, AHostGivesUpOnADesktopHeldLongerThanItsWait)
     cphost::Host host;
     useTestPlugin(host);
     EXPECT_EQ(host.beginSession(), cphost::kHostFailure);
-    SetEvent(holder.done);
+    SetEvent(s_done);
     WaitForSingleObject(thread, 10000);
     CloseHandle(thread);
     EXPECT_EQ(host.run("TestFail", {}, ""), 1) << host.error();  // the desktop is free again

@@ -7,7 +7,6 @@
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -24,7 +23,6 @@ inline void useTestPlugin(cphost::Host &host)
 
 inline bool fileExists(const char *path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-/* Lines of `lines` that start with one of the prefixes, in order. */
 inline std::vector<std::string> only(const std::vector<std::string> &lines, std::vector<std::string> prefixes)
 {
     std::vector<std::string> out;
@@ -35,11 +33,6 @@ inline std::vector<std::string> only(const std::vector<std::string> &lines, std:
                 break;
             }
     return out;
-}
-
-inline bool contains(const std::vector<std::string> &lines, const std::string &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 inline std::string readFile(const char *path)
@@ -66,11 +59,11 @@ inline int runProgram(std::vector<std::string> words, std::string *err = nullptr
     FILE *f = tmpfile();
     int status = cphost::cphostMain((int)words.size(), argv.data(), f);
     rewind(f);
-    char buffer[4096];
-    size_t n = fread(buffer, 1, sizeof buffer, f);
+    std::string text(4096, '\0');
+    text.resize(fread(&text[0], 1, text.size(), f));
     fclose(f);
     if (err)
-        err->assign(buffer, n);
+        *err = text;
     return status;
 }
 

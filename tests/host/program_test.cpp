@@ -3,70 +3,71 @@
 
 #include "host_support.h"
 
-namespace {
-
-struct Program {
-    int status = -1;
-    std::string err;
-};
-
-Program runCphost(std::vector<std::string> words)
+static int runTestplug(std::vector<std::string> words, std::string *err)
 {
     words.insert(words.begin(), {"--plugin", "testplug.dll"});
-    Program p;
-    p.status = runProgram(words, &p.err);
-    return p;
+    return runProgram(words, err);
 }
 
-}  // namespace
-
-TEST(Program, UsageErrorsExitTwoWithOneReason)
+TEST(Program, ExitStatusesAndTheFirstLineOfTheReason)
 {
-    Program p = runCphost({"--set", "fakestatus"});
-    EXPECT_EQ(p.status, 2);
-    EXPECT_EQ(p.err.substr(0, p.err.find('\n')), "cphost: --set needs NAME=NUMBER, not 'fakestatus'");
-    EXPECT_EQ(runCphost({"--bogus", "TestPanel"}).status, 2);
-    EXPECT_EQ(runCphost({"--option", "OPT_X=1.5", "TestPanel"}).status, 2);
-    EXPECT_EQ(runCphost({}).status, 2);
-    p = runCphost({"--do", "click", "TestPanel"});
-    EXPECT_EQ(p.status, 2);
-    EXPECT_EQ(p.err, "cphost: action 'click': a caption is needed\n");
-    p = runCphost({"--do", "", "TestArgs", "a", "b"});
-    EXPECT_EQ(p.status, 2);
-    EXPECT_EQ(p.err, "cphost: argument 2 of TestArgs must be a number, not 'b'\n");
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        const char *err;
+    } cases[] = {
+        {{"--set", "fakestatus"}, 2, "cphost: --set needs NAME=NUMBER, not 'fakestatus'"},
+        {{"--bogus", "TestPanel"}, 2, "cphost: unknown option --bogus"},
+        {{"--option", "OPT_X=1.5", "TestPanel"}, 2, "cphost: --option needs NAME=INTEGER, not 'OPT_X=1.5'"},
+        {{}, 2, "cphost: no command given"},
+        {{"--do", "click", "TestPanel"}, 2, "cphost: action 'click': a caption is needed"},
+        {{"--do", "click OK; jump", "TestPanel"}, 2, "cphost: action 'jump': unknown verb"},
+        {{"--do", "type Limit 5", "TestPanel"}, 2, "cphost: action 'type Limit 5': expected LABEL = TEXT"},
+        {{"--do", "tick many", "TestPanel"}, 2, "cphost: action 'tick many': expected a tick count"},
+        {{"--do", "expect Valve shiny", "TestPanel"}, 2,
+         "cphost: action 'expect Valve shiny': state must be enabled, disabled, checked, unchecked, hidden or visible"},
+        {{"--do", "tab now", "TestPanel"}, 2, "cphost: action 'tab now': takes no operand"},
+        {{"--do", "wait", "TestPanel"}, 2, "cphost: action 'wait': expected milliseconds"},
+        {{"--do", "", "TestArgs", "a", "b"}, 2, "cphost: argument 2 of TestArgs must be a number, not 'b'"},
+        {{"TestArgs", "a", "1", "b", "c"}, 2, "cphost: TestArgs takes 3 argument(s), 4 given"},
+        {{"NoSuch"}, 2, "cphost: unknown command 'NoSuch' (the plug-in registers: TestPanel, TestArgs, TestFormat, "
+                        "TestOption, TestFail, TestSend)"},
+        {{"--do", "click Valve", "TestPanel"}, 3, "cphost: action 'click Valve': 'Valve' is disabled"},
+        {{"--do", "", "TestFail"}, 1, ""},
+        {{"--set", "leak=1", "--do", "escape", "TestPanel"}, 0, "cphost: left behind: dialog 901: timer 1 not killed"},
+    };
+    for (const auto &c : cases) {
+        std::string err;
+        writeFile("program_trace.txt", "");
+        std::vector<std::string> words = c.words;
+        words.insert(words.begin(), {"--trace", "program_trace.txt"});
+        EXPECT_EQ(runTestplug(words, &err), c.status) << c.err;
+        EXPECT_EQ(err.substr(0, err.find('\n')), c.err);
+        EXPECT_TRUE(c.status != 2 || readFile("program_trace.txt").empty()) << c.err;  // nothing run
+    }
 }
 
-TEST(Program, ActionFailureExitsThreeNamingTheAction)
+// A scenario's [host] section sets host variables; --set wins over it.
+TEST(Program, TraceFileScenarioHostSectionAndScriptLineByLine)
 {
-    Program p = runCphost({"--do", "click Valve", "TestPanel"});
-    EXPECT_EQ(p.status, 3);
-    EXPECT_EQ(p.err, "cphost: action 'click Valve': 'Valve' is disabled\n");
-}
-
-TEST(Program, TraceFileAndCommandStatus)
-{
-    DeleteFileA("program_trace.txt");
-    Program p = runCphost({"--trace", "program_trace.txt", "--set", "gate=1", "--do", "Answer ok", "TestPanel"});
-    EXPECT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(readFile("program_trace.txt"),
+    std::string err;
+    writeFile("program_host.ini", "[host]\ngate = 1\n");
+    auto traced = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), {"--trace", "program_trace.txt", "--scenario", "program_host.ini"});
+        EXPECT_EQ(runTestplug(words, &err), 0) << err;
+        return readFile("program_trace.txt");
+    };
+    EXPECT_EQ(traced({"--do", "Answer ok", "TestPanel"}),
               "dialog 901 \"Test Panel\"\ndo Answer ok\nbox \"Maintenance\" \"Panel cannot be run now.\" -> OK\n"
               "end 901 1\nset _BUTTON 1\n");
-    EXPECT_EQ(runCphost({"--do", "", "TestFail"}).status, 1);
-    DeleteFileA("program_trace.txt");
-}
+    EXPECT_EQ(traced({"--set", "gate=0", "--do", "escape", "TestPanel"}),
+              "dialog 901 \"Test Panel\"\ndo escape\nend 901 1\nset _BUTTON 1\n");
+    DeleteFileA("program_host.ini");
 
-TEST(Program, ScriptRunsLineByLineWithLineOptions)
-{
-    {
-        std::ofstream s("program_script.txt", std::ios::binary);
-        s << "# a comment\n\nTestArgs \"two words\" 5\n"
-             "  --do \"click Help; escape\" TestPanel\n"
-             "TestFail\n"
-             "TestArgs only\n";
-    }
-    DeleteFileA("program_trace.txt");
-    Program p = runCphost({"--trace", "program_trace.txt", "--script", "program_script.txt"});
-    EXPECT_EQ(p.status, 1) << p.err;  // the first nonzero command status; later lines still run
+    writeFile("program_script.txt", "# a comment\n\nTestArgs \"two words\" 5\n"
+                                    "  --do \"click Help; escape\" TestPanel\nTestFail\nTestArgs only\n");
+    // The first nonzero command status; later lines still run.
+    EXPECT_EQ(runTestplug({"--trace", "program_trace.txt", "--script", "program_script.txt"}, &err), 1) << err;
     EXPECT_EQ(readFile("program_trace.txt"),
               "line 3 begin TestArgs \"two words\" 5\n"
               "status 0 \"arg1 two words\"\nstatus 1 \"arg2 5\"\nstatus 0 \"arg3 absent\"\nline 3 end 0\n"
@@ -75,40 +76,9 @@ TEST(Program, ScriptRunsLineByLineWithLineOptions)
               "line 5 begin TestFail\nline 5 end 1\n"
               "line 6 begin TestArgs only\n"
               "status 0 \"arg1 only\"\nstatus 1 \"arg2 absent\"\nstatus 0 \"arg3 absent\"\nline 6 end 0\n");
-    {
-        std::ofstream s("program_script.txt", std::ios::binary);
-        s << "TestArgs a 1\nTestArgs a b\nTestFail\n";
-    }
-    p = runCphost({"--script", "program_script.txt"});
-    EXPECT_EQ(p.status, 2);
-    EXPECT_EQ(p.err, "cphost: argument 2 of TestArgs must be a number, not 'b'\n");
+    writeFile("program_script.txt", "TestArgs a 1\nTestArgs a b\nTestFail\n");
+    EXPECT_EQ(runTestplug({"--script", "program_script.txt"}, &err), 2);
+    EXPECT_EQ(err, "cphost: argument 2 of TestArgs must be a number, not 'b'\n");
     DeleteFileA("program_script.txt");
     DeleteFileA("program_trace.txt");
-}
-
-TEST(Program, ScenarioHostSectionSetsVariablesAndSetWins)
-{
-    // A scenario's [host] section sets host variables (the AFC gas system
-    // needs _AFC); --set on the command line wins over it.
-    FILE *f = fopen("host-section.ini", "w");
-    ASSERT_NE(f, nullptr);
-    fputs("[instrument]\nstate = 1\n[host]\n_AFC = 1\nfakestatus = 1\n", f);
-    fclose(f);
-    auto gasTemplate = [](std::vector<std::string> words) {
-        words.insert(words.begin(), {"cphost", "--plugin", "TORVEX2.dll", "--scenario", "host-section.ini", "--trace",
-                                     "host-section.txt", "--do", "escape"});
-        words.push_back("MaintGas");
-        std::vector<char *> argv;
-        for (std::string &w : words)
-            argv.push_back(&w[0]);
-        FILE *err = tmpfile();
-        int status = cphost::cphostMain((int)words.size(), argv.data(), err);
-        fclose(err);
-        std::string trace = readFile("host-section.txt");
-        return status == 0 ? trace.substr(0, trace.find('\n')) : "status " + std::to_string(status);
-    };
-    if (GetFileAttributesA("TORVEX2.dll") == INVALID_FILE_ATTRIBUTES)
-        GTEST_SKIP() << "TORVEX2.dll not built";
-    EXPECT_EQ(gasTemplate({}), "dialog 336 \"Gas Controller Maintenance\"");
-    EXPECT_EQ(gasTemplate({"--set", "_AFC=0"}), "dialog 269 \"Gas Controller Maintenance\"");
 }

@@ -1,23 +1,15 @@
-/*
- * testplug.dll -- a small command plug-in with the same entry and
- * registration interface as TORVEX2, so the host can be tested on its own:
- * one panel (template 901) with a DLGINFO control, group boxes with a
- * repeated label, a check box that asks a question, an edit field that
- * reports its text when it loses the focus, a polling timer, a hidden value,
- * a sub-panel (902); and commands that exercise the host services.
- *
- * With the host variable "leak" at 1 it is untidy on purpose: the panel
- * keeps its property and timer and the command a memory block, and the
- * instance block outlives message 6.
- */
+// testplug.dll: TORVEX2's entry and registration interface, to test the host
+// on its own. One panel (901: a DLGINFO control, a label in two group boxes, a
+// check box that asks, an edit field that reports its text on losing the
+// focus, a polling count, a sub-panel 902) and commands using the host
+// services. With the host variable "leak" at 1 it leaves its panel's property
+// and timer, a command's memory block and its instance block behind.
 #include <windows.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "plugin/host_abi.h"
 
-static HINSTANCE s_module;
 static HostCallback s_callback;
 static HostWord s_context;
 static int s_polls;
@@ -29,15 +21,15 @@ static uint32_t host(uint32_t code, HostWord a, HostWord b)
 }
 
 static void showText(const char *text) { host(HOSTSVC_SHOW_TEXT, (HostWord)text, 0); }
-
 static void setVariable(const char *name, double value)
 {
     host(HOSTSVC_SET_VARIABLE, (HostWord)name, (HostWord)&value);
 }
 
-static bool getVariable(const char *name, double *value)
+static bool variableIs(const char *name, double wanted)
 {
-    return host(HOSTSVC_GET_VARIABLE, (HostWord)name, (HostWord)value) == 0;
+    double value = 0;
+    return host(HOSTSVC_GET_VARIABLE, (HostWord)name, (HostWord)&value) == 0 && value == wanted;
 }
 
 static HWND hostWindow()
@@ -46,22 +38,17 @@ static HWND hostWindow()
     return host(HOSTSVC_GET_WINDOW, HOST_WINDOW_SELECTOR, (HostWord)&window) == 0 ? window : nullptr;
 }
 
-/* Formats through the host window with the slots filled by the caller. */
-static uint32_t format(char *out, const char *fmt, FormatRecord &record)
-{
-    out[0] = '\0';
-    record.output = (HostWord)out;
-    record.format = (HostWord)fmt;
-    record.result = 0;
-    SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&record);
-    return record.result;
-}
-
-static void formatDouble(char *out, const char *fmt, double value)
+// Formats one value (`size` bytes in the first slot) through the host
+// window; the length the host gives back.
+static uint32_t format(char *out, const char *fmt, const void *value, size_t size)
 {
     FormatRecord r = {};
-    memcpy(r.slots[0], &value, 8);
-    format(out, fmt, r);
+    memcpy(r.slots[0], value, size);
+    out[0] = '\0';
+    r.output = (HostWord)out;
+    r.format = (HostWord)fmt;
+    SendMessageA(hostWindow(), HOST_FORMAT_MESSAGE, 0, (LPARAM)&r);
+    return r.result;
 }
 
 static void *resolve(HostWord handle)
@@ -71,65 +58,44 @@ static void *resolve(HostWord handle)
     return p;
 }
 
-/* Optional instrument traffic through the simulator, when it is there. */
-// TELVOR's entries carry their standard-call decorations in the i386 build only.
+// Sends a text to the simulated instrument through its entries, when it is
+// loaded: a query when `reply` is given. The entries carry their
+// standard-call decorations in the i386 build only.
 #if UINTPTR_MAX == 0xFFFFFFFFu
-static const char kQueryName[] = "_tvl_QueryString@36";
-static const char kWriteName[] = "_tvl_Write@28";
+#define TELVOR_ENTRY(name, bytes) "_" name "@" #bytes
 #else
-static const char kQueryName[] = "_tvl_QueryString";
-static const char kWriteName[] = "_tvl_Write";
+#define TELVOR_ENTRY(name, bytes) "_" name
 #endif
 typedef uint32_t(__stdcall *WriteFn)(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, const char *, uint32_t);
 typedef uint32_t(__stdcall *QueryFn)(uint32_t, uint32_t, uint32_t, uint32_t *, uint32_t, const char *, uint32_t,
                                      char *, uint32_t);
-static void instrumentQuery(const char *query, char *reply)
+static void instrument(const char *text, char *reply)
 {
-    reply[0] = '\0';
     HMODULE telvor = GetModuleHandleA("TELVOR.dll");
-    QueryFn q = telvor ? (QueryFn)(void *)GetProcAddress(telvor, kQueryName) : nullptr;
+    FARPROC entry = !telvor ? nullptr
+                    : reply ? GetProcAddress(telvor, TELVOR_ENTRY("tvl_QueryString", 36))
+                            : GetProcAddress(telvor, TELVOR_ENTRY("tvl_Write", 28));
     uint32_t length = 0;
-    if (q)
-        q(1, 0, 0, &length, 0, query, (uint32_t)strlen(query), reply, 256);
-}
-static void instrumentWrite(const char *command)
-{
-    HMODULE telvor = GetModuleHandleA("TELVOR.dll");
-    WriteFn w = telvor ? (WriteFn)(void *)GetProcAddress(telvor, kWriteName) : nullptr;
-    if (w)
-        w(1, 0, 0, 0, 0, command, (uint32_t)strlen(command));
+    if (entry && reply)
+        ((QueryFn)(void *)entry)(1, 0, 0, &length, 0, text, (uint32_t)strlen(text), reply, 256);
+    else if (entry)
+        ((WriteFn)(void *)entry)(1, 0, 0, 0, 0, text, (uint32_t)strlen(text));
 }
 
 static INT_PTR CALLBACK subProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(dialog, 501, "10");
-        return TRUE;
-    }
-    if (message == WM_COMMAND) {
-        if (LOWORD(wParam) == 1000) {
-            char text[64];
-            GetDlgItemTextA(dialog, 501, text, sizeof text);
-            char line[96];
-            snprintf(line, sizeof line, "limit %s", text);
-            showText(line);
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-    }
-    return FALSE;
+    bool cancel = message == WM_COMMAND && LOWORD(wParam) == IDCANCEL;
+    if (cancel)
+        EndDialog(dialog, 0);
+    return cancel || message == WM_INITDIALOG;
 }
 
 static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
+    char text[64], line[256];
     switch (message) {
-    case WM_INITDIALOG: {
-        double gate = 0;
-        if (getVariable("gate", &gate) && gate == 1) {
+    case WM_INITDIALOG:
+        if (variableIs("gate", 1)) {
             MessageBoxA(dialog, "Panel cannot be run now.", "Maintenance", MB_OK | MB_ICONEXCLAMATION);
             EndDialog(dialog, 1);
             return TRUE;
@@ -138,43 +104,33 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         SetPropA(dialog, "testPanel", (HANDLE)1);
         SetFocus(GetDlgItem(dialog, 8));
         return FALSE;
-    }
     case WM_TIMER: {
-        char text[64];
-        ++s_polls;
-        FormatRecord r = {};
-        int32_t n = s_polls;
-        memcpy(r.slots[0], &n, 4);
-        format(text, "%d", r);
+        int32_t polls = ++s_polls;
+        format(text, "%d", &polls, 4);
         SetDlgItemTextA(dialog, 301, text);
-        char reply[256];
-        instrumentQuery("PRTC:AIN:PIBK?", reply);
-        formatDouble(text, "%.3f", atof(reply));
-        SetDlgItemTextA(dialog, 302, text);
         return TRUE;
     }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case 201: {
             bool on = IsDlgButtonChecked(dialog, 201) == BST_CHECKED;
-            if (on && MessageBoxA(dialog, "Switch the \"pump\" on?", "Maintenance", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            if (on &&
+                MessageBoxA(dialog, "Switch the \"pump\" on?", "Maintenance", MB_YESNO | MB_ICONQUESTION) != IDYES) {
                 CheckDlgButton(dialog, 201, BST_UNCHECKED);
                 on = false;
             }
             setVariable("pump", on ? 1 : 0);
-            instrumentWrite(on ? "PRTC:BOUT:RPBK ON" : "PRTC:BOUT:RPBK OFF");
             return TRUE;
         }
         case 401:
             if (HIWORD(wParam) == EN_KILLFOCUS) {
-                char text[64], line[96];
                 GetDlgItemTextA(dialog, 401, text, sizeof text);
                 snprintf(line, sizeof line, "commit %s", text);
                 showText(line);
             }
             return TRUE;
         case 210:
-            DialogBoxParamA(s_module, MAKEINTRESOURCEA(902), dialog, subProc, 0);
+            DialogBoxParamA(GetModuleHandleA("testplug.dll"), MAKEINTRESOURCEA(902), dialog, subProc, 0);
             return TRUE;
         case IDOK:
             SetFocus(GetDlgItem(dialog, IDOK));
@@ -183,18 +139,15 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             host(HOSTSVC_SHOW_HELP, 0, (901u << 16) | 1u);
             return TRUE;
         case 8:
-        case IDCANCEL: {
+        case IDCANCEL:
             SetFocus(GetDlgItem(dialog, 8));
-            double leak = 0;
-            if (!getVariable("leak", &leak) || leak != 1) {
+            if (!variableIs("leak", 1)) {
                 KillTimer(dialog, 1);
                 RemovePropA(dialog, "testPanel");
             }
             EndDialog(dialog, 1);
             return TRUE;
         }
-        }
-        return FALSE;
     }
     return FALSE;
 }
@@ -202,15 +155,14 @@ static INT_PTR CALLBACK panelProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 static uint16_t __cdecl panelCommand(HostWord, HostWord)
 {
     s_polls = 0;
-    double leak = 0;
-    if (getVariable("leak", &leak) && leak == 1)
+    if (variableIs("leak", 1))
         LocalAlloc(LMEM_MOVEABLE, 16);
-    INT_PTR result = DialogBoxParamA(s_module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0);
-    setVariable("_BUTTON", (double)result);
+    HINSTANCE module = GetModuleHandleA("testplug.dll");
+    setVariable("_BUTTON", (double)DialogBoxParamA(module, MAKEINTRESOURCEA(901), hostWindow(), panelProc, 0));
     return 0;
 }
 
-/* Reports each of its three arguments (text, number, text). */
+// Reports each of its three arguments (text, number, text).
 static uint16_t __cdecl argsCommand(HostWord list, HostWord)
 {
     HostWord *handles = (HostWord *)resolve(list);
@@ -230,51 +182,29 @@ static uint16_t __cdecl argsCommand(HostWord list, HostWord)
     return 0;
 }
 
-/* Asks the host for a few formatted texts and shows each. */
+// Shows two texts the host formats: a percent sign (the count the host gives
+// back after it) and one longer than the host writes (cut at 63 characters).
 static uint16_t __cdecl formatCommand(HostWord, HostWord)
 {
-    char out[256];
-    char line[300];
-    FormatRecord r = {};
+    char out[256], line[300];
     int32_t i = 42;
-    memcpy(r.slots[0], &i, 4);
-    uint32_t n = format(out, "%d%% done", r);
-    snprintf(line, sizeof line, "[%s] %u", out, n);
+    snprintf(line, sizeof line, "[%s] %u", out, format(out, "%d%% done", &i, 4));
     showText(line);
-
-    memset(&r, 0, sizeof r);
-    int32_t wide = 0x12345;
-    memcpy(r.slots[0], &wide, 4);
-    const char *word = "pump";
-    HostWord address = (HostWord)word;
-    memcpy(r.slots[1], &address, sizeof address);
-    format(out, "%hd %s", r);
-    snprintf(line, sizeof line, "[%s]", out);
-    showText(line);
-
-    formatDouble(out, "%.3f", 1.23456);
-    snprintf(line, sizeof line, "[%s]", out);
-    showText(line);
-
-    // Longer than the host writes: cut at 63 characters.
     memset(out, 'x', sizeof out);
-    formatDouble(out, "%070.1f", 1.0);
+    double one = 1.0;
+    format(out, "%070.1f", &one, 8);
     snprintf(line, sizeof line, "[%s] %u", out, (unsigned)strlen(out));
     showText(line);
     return 0;
 }
 
-/* Reports the option OPT_X from the installation's option file. */
+// Reports the options OPT_X and OPT_Y from the installation's option file.
 static uint16_t __cdecl optionCommand(HostWord, HostWord)
 {
     char path[300] = "";
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion", 0,
-                      KEY_READ, &key) == ERROR_SUCCESS) {
-        DWORD size = 260;
-        RegQueryValueExA(key, "Path", nullptr, nullptr, (BYTE *)path, &size);
-        RegCloseKey(key);
-    }
+    DWORD size = 260;
+    RegGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Korvane Technologies\\ICP-MS Ionvista\\CurrentVersion", "Path",
+                 RRF_RT_REG_SZ, nullptr, path, &size);
     strcat(path, "\\icpexe\\icpgen.ist");
     char line[400];
     snprintf(line, sizeof line, "OPT_X=%u OPT_Y=%u", GetPrivateProfileIntA("PCS,1", "OPT_X", 0, path),
@@ -285,29 +215,23 @@ static uint16_t __cdecl optionCommand(HostWord, HostWord)
 
 static uint16_t __cdecl failCommand(HostWord, HostWord) { return 1; }
 
-/* Sends its text to the instrument: as a query when it holds a '?'. */
+// Sends its text to the instrument: as a query when it holds a '?'.
 static uint16_t __cdecl sendCommand(HostWord list, HostWord)
 {
     HostWord *handles = (HostWord *)resolve(list);
     const char *text = handles && handles[0] ? (const char *)resolve(handles[0]) : nullptr;
-    if (!text)
-        return 1;
     char reply[256];
-    if (strchr(text, '?'))
-        instrumentQuery(text, reply);
-    else
-        instrumentWrite(text);
-    return 0;
+    if (text)
+        instrument(text, strchr(text, '?') ? reply : nullptr);
+    return text ? 0 : 1;
 }
 
-struct Command {
+static const struct {
     const char *name;
     CommandProcedure proc;
     uint16_t count;
     uint8_t types[3];
-};
-
-static const Command s_commands[] = {
+} s_commands[] = {
     {"TestPanel", panelCommand, 0, {0}},
     {"TestArgs", argsCommand, 3, {HOSTARG_TEXT, HOSTARG_NUMBER, HOSTARG_TEXT}},
     {"TestFormat", formatCommand, 0, {0}},
@@ -315,8 +239,6 @@ static const Command s_commands[] = {
     {"TestFail", failCommand, 0, {0}},
     {"TestSend", sendCommand, 1, {HOSTARG_TEXT}},
 };
-
-extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord);
 
 extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *record, HostWord)
 {
@@ -329,38 +251,33 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
         c->handle = 0x77;
         s_instance = LocalAlloc(LMEM_MOVEABLE, 32);
         HMODULE kt = LoadLibraryA("KTCUSTOM.dll");
-        typedef BOOL(WINAPI * InitFn)(void);
-        InitFn init = kt ? (InitFn)(void *)GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
+        FARPROC init = kt ? GetProcAddress(kt, MAKEINTRESOURCEA(102)) : nullptr;
         if (init)
-            init();
+            ((BOOL(WINAPI *)(void))(void *)init)();
         return 0;
     }
     case CPMSG_REGISTER:
-        for (const Command &c : s_commands) {
+        for (const auto &c : s_commands) {
             CommandRecord r = {};
             r.handle = handle;
             r.name = (HostWord)c.name;
             r.procedure = (HostWord)c.proc;
             r.argumentCount = c.count;
-            uint16_t status = (uint16_t)host(HOSTSVC_REGISTER_COMMAND, (HostWord)&r,
-                                             (HostWord)c.types);
-            if (status)
+            if (uint16_t status = (uint16_t)host(HOSTSVC_REGISTER_COMMAND, (HostWord)&r, (HostWord)c.types))
                 return status;
         }
         return 0;
     case CPMSG_INIT: {
         double offline = 0;
-        return getVariable("_offline", &offline) ? 0 : 1;
+        return host(HOSTSVC_GET_VARIABLE, (HostWord) "_offline", (HostWord)&offline) == 0 ? 0 : 1;
     }
-    case CPMSG_END:
     case CPMSG_RELEASE:
-        if (message == CPMSG_RELEASE) {
-            double leak = 0;
-            if (!getVariable("leak", &leak) || leak != 1)
-                LocalFree(s_instance);
-            s_instance = nullptr;
-            s_callback = nullptr;
-        }
+        if (!variableIs("leak", 1))
+            LocalFree(s_instance);
+        s_instance = nullptr;
+        s_callback = nullptr;
+        return 0;
+    case CPMSG_END:
         return 0;
     default:
         return 1;
@@ -368,10 +285,3 @@ extern "C" uint16_t __stdcall OOCPSRV(HostWord handle, uint16_t message, void *r
 }
 
 extern "C" uint32_t __stdcall GVI(uint16_t item, char *, int32_t) { return item == 1 ? 0x10000u : 0; }
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        s_module = instance;
-    return TRUE;
-}

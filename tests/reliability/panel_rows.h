@@ -1,29 +1,18 @@
-// Every built panel as the fault matrix and the soak drive it: one row per
-// way of opening a panel. Adding a panel is adding a row here.
-//
-//   command    the host command that opens it
-//   variables  host variables before the run, "NAME=NUMBER" separated by blanks
-//   script     cphost actions that open every sub-dialog the panel has, let its
-//              polling timer tick, `show` what each display holds, and close
-//              everything again (Escape or the close button), ending with the
-//              panel's own dialog closed; it must also run to its end when
-//              every query fails and every reply is hostile (a question that
-//              only a failed read makes the panel ask: `answer OK if asked`)
-//
-// The soak opens and closes the first row of each command, so put the row
-// that reaches every sub-dialog first. The runs judge only what holds for
-// every panel: no crash or hang, no window property or timer left behind,
-// nothing malformed written, and the displays and questions of a failed read
-// equal to those of an instrument answering 0.
+// Every built panel as the fault matrix and the soak drive it, one row per way
+// of opening it: the host command, host variables ("NAME=NUMBER" separated by
+// blanks) and a cphost script that opens every sub-dialog, lets the polling
+// timer tick, `show`s each display and closes everything again, ending with
+// the panel closed. The script must also run to its end when every query fails
+// and every reply is hostile (`answer OK if asked` for a question only a failed
+// read makes the panel ask). The soak runs the first row of each command, so
+// put the row that reaches every sub-dialog first.
 #ifndef TORVEX_PANEL_ROWS_H
 #define TORVEX_PANEL_ROWS_H
 
 namespace reliability {
 
 struct PanelRow {
-    const char *command;
-    const char *variables;
-    const char *script;
+    const char *command, *variables, *script;
 };
 
 const PanelRow kPanelRows[] = {

@@ -1,24 +1,21 @@
-// Every panel row against every fault the instrument can show, refused in
-// both transition states, and opened and closed many times in one process.
-// The test command runs the short forms (every row under at least one fault,
-// every fault at least once; 10 soak cycles); TORVEX_RELIABILITY=full and
-// TORVEX_SOAK_CYCLES=1000 (the CTest tests labelled "long") run the long ones.
-// The judgement is the same for every panel: no crash or hang, nothing left
-// behind by a dialog, nothing malformed written, a failed read shown as 0.
+// Every panel row under the instrument's faults, refused in both transition
+// states, and opened and closed many times in one process (short forms here;
+// TORVEX_RELIABILITY=full and TORVEX_SOAK_CYCLES for the long ones). The same
+// judgement for every panel: no crash or hang, nothing left behind by a
+// dialog, nothing malformed written, a failed read shown as 0.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <regex>
-#include <cstring>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "../dialogs/panel_support.h"
 #include "panel_rows.h"
@@ -34,20 +31,8 @@ std::string Name(const PanelRow &row) { return std::string(row.command) + " [" +
 void SetVariables(cphost::Host &host, const PanelRow &row)
 {
     std::istringstream words(row.variables);
-    std::string word;
-    while (words >> word) {
-        size_t eq = word.find('=');
-        host.setVariable(word.substr(0, eq), std::atof(word.c_str() + eq + 1));
-    }
-}
-
-// A scenario file holding one fault rule (or none), in the working folder.
-std::string FaultScenario(const std::string &rule)
-{
-    static int serial = 0;
-    std::string path = "reliability-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial) + ".ini";
-    std::ofstream(path) << "[faults]\nf = " << rule << "\n";
-    return path;
+    for (std::string word; words >> word;)
+        host.setVariable(word.substr(0, word.find('=')), std::atof(word.c_str() + word.find('=') + 1));
 }
 
 Lines Prefixed(const cphost::Host &host, std::initializer_list<const char *> prefixes)
@@ -69,10 +54,8 @@ bool WellFormed(const std::string &write, const std::set<std::string> &headers)
 {
     static const std::regex value(" *([-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?|ON|OFF|#H[0-9A-Fa-f]+) *");
     size_t blank = write.find(' ');
-    if (blank == std::string::npos)
-        return headers.count(write) != 0;
-    if (headers.count(write.substr(0, blank)) == 0)
-        return false;
+    if (blank == std::string::npos || headers.count(write.substr(0, blank)) == 0)
+        return blank == std::string::npos && headers.count(write) != 0;
     std::string rest = write.substr(blank + 1) + ",";
     for (size_t start = 0, comma; (comma = rest.find(',', start)) != std::string::npos; start = comma + 1)
         if (!std::regex_match(rest.substr(start, comma - start), value))
@@ -80,70 +63,53 @@ bool WellFormed(const std::string &write, const std::set<std::string> &headers)
     return true;
 }
 
-std::set<std::string> Headers(const Lines &writes)
-{
-    std::set<std::string> out;
-    for (const std::string &w : writes)
-        out.insert(w.substr(0, w.find(' ')));
-    return out;
-}
-
-struct Fault {
-    const char *name;
-    const char *rule;
-    enum Expect { Healthy, ReadsZero, Anything } expect;  // what the run must equal
+// What a run under a fault must equal: a reply cut or without its line feed
+// reads as the healthy one; a failed, empty or non-numeric reply reads as 0.
+enum Expect { Healthy, ReadsZero, Anything };
+const struct Fault {
+    const char *name, *rule;
+    Expect expect;
+} kFaults[] = {
+    {"failing queries", "fail * on=query", ReadsZero},
+    {"failing writes", "fail * on=write status=7", Anything},
+    {"every third exchange failing", "fail * every=3", Anything},
+    {"empty replies", "empty *", ReadsZero},
+    {"replies without line feed", "nolf *", Healthy},
+    {"replies of 256 characters", "long * length=256", Healthy},
+    {"replies of 400, length as sent", "long * length=400 report=full", Healthy},
+    {"replies ERR", "nan *", ReadsZero},
+    {"replies nan", "nan * text=nan", Anything},
+    {"replies -inf", "nan * text=-inf", Anything},
+    {"replies 1e999", "nan * text=1e999", Anything},
+    {"replies -1e999", "nan * text=-1e999", Anything},
+    {"replies 0x7FFFFFFF", "nan * text=0x7FFFFFFF", Anything},
+    {"replies of separators", "nan * text=;;;,,,", ReadsZero},
+    {"slow exchanges", "slow * ms=3", Healthy},
 };
-
-// Each fault kind the instrument can show, on every command. A reply cut or
-// without its line feed reads as the healthy one; a failed, empty or
-// non-numeric reply reads as 0.
-const Fault kFaults[] = {
-    {"failing queries", "fail * on=query", Fault::ReadsZero},
-    {"failing writes", "fail * on=write status=7", Fault::Anything},
-    {"every third exchange failing", "fail * every=3", Fault::Anything},
-    {"empty replies", "empty *", Fault::ReadsZero},
-    {"replies without line feed", "nolf *", Fault::Healthy},
-    {"replies of 256 characters", "long * length=256", Fault::Healthy},
-    {"replies of 400, length as sent", "long * length=400 report=full", Fault::Healthy},
-    {"replies ERR", "nan *", Fault::ReadsZero},
-    {"replies nan", "nan * text=nan", Fault::Anything},
-    {"replies -inf", "nan * text=-inf", Fault::Anything},
-    {"replies 1e999", "nan * text=1e999", Fault::Anything},
-    {"replies -1e999", "nan * text=-1e999", Fault::Anything},
-    {"replies 0x7FFFFFFF", "nan * text=0x7FFFFFFF", Fault::Anything},
-    {"replies of separators", "nan * text=;;;,,,", Fault::ReadsZero},
-    {"slow exchanges", "slow * ms=3", Fault::Healthy},
-};
+const size_t kRows = sizeof kPanelRows / sizeof kPanelRows[0], kKinds = sizeof kFaults / sizeof kFaults[0];
 
 struct Outcome {
-    int status;
     Lines writes, shows, stray;  // stray: what a dialog left behind, commands the instrument does not know
 };
 
+// One run of a row under a fault rule (none when empty), from a scenario file.
 Outcome RunRow(const PanelRow &row, const std::string &rule)
 {
     cphost::Host host;
     SetVariables(host, row);
-    std::string scenario;
+    std::string scenario = "reliability-" + std::to_string(GetCurrentProcessId()) + ".ini";
     if (!rule.empty()) {
-        scenario = FaultScenario(rule);
+        std::ofstream(scenario) << "[faults]\nf = " << rule << "\n";
         host.setScenario(scenario);
     }
-    Outcome o;
-    o.status = host.run(row.command, {}, row.script);
-    if (o.status != 0)
+    if (host.run(row.command, {}, row.script) != 0)
         ADD_FAILURE() << Name(row) << " with " << rule << ": " << host.error();
-    o.writes = Writes(host);
-    o.shows = Prefixed(host, {"show ", "box "});  // displays and questions
-    o.stray = Prefixed(host, {"# left ", "# unknown "});
-    if (!scenario.empty())
-        DeleteFileA(scenario.c_str());
-    return o;
+    DeleteFileA(scenario.c_str());
+    return {Writes(host), Prefixed(host, {"show ", "box "}), Prefixed(host, {"# left ", "# unknown "})};
 }
 
-size_t PrivateBytes()
+size_t PrivateBytes()  // committed private memory (Wine fills only the basic record)
 {
-    // The committed private memory (Wine fills only the basic record).
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
@@ -170,52 +136,35 @@ long WindowCount()
     return count;
 }
 
-bool LongForm(const char *variable, const char *value)
-{
-    const char *env = std::getenv(variable);
-    return env && std::strcmp(env, value) == 0;
-}
-
-// The faults a row runs under: all of them in the full matrix
-// (TORVEX_RELIABILITY=full); otherwise the kinds dealt out to the rows in
-// turn, so that every row runs under at least one and every kind runs at
-// least once.
-std::vector<const Fault *> FaultsOf(size_t rowIndex)
-{
-    const size_t rows = sizeof kPanelRows / sizeof kPanelRows[0], kinds = sizeof kFaults / sizeof kFaults[0];
-    std::vector<const Fault *> out;
-    for (size_t k = 0; k < kinds; ++k)
-        if (LongForm("TORVEX_RELIABILITY", "full") || k % rows == rowIndex)
-            out.push_back(&kFaults[k]);
-    if (out.empty())
-        out.push_back(&kFaults[rowIndex % kinds]);
-    return out;
-}
-
 }  // namespace
 
+// A row runs under every fault with TORVEX_RELIABILITY=full; otherwise the
+// kinds are dealt out to the rows in turn (a row left without one takes one).
 TEST(Reliability, EveryPanelUnderEveryFault)
 {
-    for (size_t i = 0; i < sizeof kPanelRows / sizeof kPanelRows[0]; ++i) {
+    const char *form = std::getenv("TORVEX_RELIABILITY");
+    const bool full = form && std::strcmp(form, "full") == 0;
+    for (size_t i = 0; i < kRows; ++i) {
         const PanelRow &row = kPanelRows[i];
-        Outcome healthy = RunRow(row, "");
-        Outcome zero = RunRow(row, "nan * text=0");
-        std::set<std::string> headers = Headers(Concat({healthy.writes, zero.writes}));
+        Outcome healthy = RunRow(row, ""), zero = RunRow(row, "nan * text=0");
+        std::set<std::string> headers;
+        for (const std::string &w : Concat({healthy.writes, zero.writes}))
+            headers.insert(w.substr(0, w.find(' ')));
         EXPECT_EQ(healthy.stray, Lines{}) << Name(row);
         EXPECT_FALSE(healthy.shows.empty()) << Name(row) << ": the script shows no display";
-        for (const Fault *each : FaultsOf(i)) {
-            const Fault &fault = *each;
+        for (size_t k = 0; k < kKinds; ++k) {
+            if (!full && k % kRows != i && !(i >= kKinds && k == i % kKinds))
+                continue;
+            const Fault &fault = kFaults[k];
             std::string what = Name(row) + " with " + fault.name;
             Outcome o = RunRow(row, fault.rule);
             EXPECT_EQ(o.stray, Lines{}) << what;
             for (const std::string &w : o.writes)
                 EXPECT_TRUE(WellFormed(w, headers)) << what << ": wrote \"" << w << "\"";
-            if (fault.expect == Fault::Healthy) {
-                EXPECT_EQ(o.writes, healthy.writes) << what;
-                EXPECT_EQ(o.shows, healthy.shows) << what;
-            } else if (fault.expect == Fault::ReadsZero) {
-                EXPECT_EQ(o.writes, zero.writes) << what;
-                EXPECT_EQ(o.shows, zero.shows) << what;
+            const Outcome &like = fault.expect == Healthy ? healthy : zero;
+            if (fault.expect != Anything) {
+                EXPECT_EQ(o.writes, like.writes) << what;
+                EXPECT_EQ(o.shows, like.shows) << what;
             }
         }
     }
@@ -227,6 +176,8 @@ TEST(Reliability, EveryPanelUnderEveryFault)
 // The lens calibration has no state gate.
 TEST(Reliability, EveryPanelRefusedInTransitionSendsNothing)
 {
+    const std::string kRefused = "box \"Maintenance\" \"Maintenance cannot be run in transition between Standby mode "
+                                 "and Analysis mode.\" -> OK";
     std::set<std::string> done = {"CalLens"};
     for (const PanelRow &row : kPanelRows) {
         if (!done.insert(row.command).second)
@@ -239,16 +190,13 @@ TEST(Reliability, EveryPanelRefusedInTransitionSendsNothing)
             else
                 host.addReply("trns:stat?", reply);
             ASSERT_EQ(host.run(row.command, {}, "answer OK"), 0) << row.command << ": " << host.error();
-            Lines seen;
-            for (const std::string &line : host.transcript())
-                if (line[0] == '>' || line[0] == '?' || line.rfind("# left", 0) == 0 || line.rfind("dialog", 0) == 0)
-                    seen.push_back(line.rfind("dialog", 0) == 0 ? "dialog" : line);
+            Lines seen = Prefixed(host, {">", "?", "# left", "dialog"});
+            for (std::string &line : seen)
+                if (line.rfind("dialog", 0) == 0)
+                    line = "dialog";
             EXPECT_EQ(seen, fake ? Lines{"dialog"} : (Lines{"dialog", "? trns:stat?"}))
                 << row.command << " answered " << reply;
-            EXPECT_EQ(Prefixed(host, {"box \"Maintenance\" \"Maintenance cannot be run in transition between Standby "
-                                     "mode and Analysis mode.\" -> OK"}).size(),
-                      1u)
-                << row.command;
+            EXPECT_EQ(std::count(host.transcript().begin(), host.transcript().end(), kRefused), 1) << row.command;
         }
     }
 }
@@ -271,7 +219,7 @@ TEST(Reliability, SoakEveryPanel)
             for (const PanelRow &row : rows) {
                 SetVariables(host, row);
                 ASSERT_EQ(host.run(row.command, {}, row.script), 0) << Name(row) << ": " << host.error();
-                ASSERT_TRUE(Prefixed(host, {"# left "}).empty()) << Name(row);
+                ASSERT_TRUE(Prefixed(host, {"# left "}).empty() && host.leftovers().empty()) << Name(row);
             }
     };
     runAll(5);  // warm-up: first loads, heaps grown to their working size
@@ -283,18 +231,17 @@ TEST(Reliability, SoakEveryPanel)
     size_t private0 = PrivateBytes();
     DWORD start = GetTickCount();
     for (int done = 0; done < cycles && !HasFatalFailure(); done += 100) {
-        runAll(cycles - done < 100 ? cycles - done : 100);
-        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %zu KiB\n", done + 100 < cycles ? done + 100 : cycles,
+        runAll(std::min(cycles - done, 100));
+        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %zu KiB\n", std::min(done + 100, cycles),
                     (GetTickCount() - start) / 1000.0, WindowCount(), PrivateBytes() / 1024);
         std::fflush(stdout);
     }
-    DWORD ms = GetTickCount() - start;
     DWORD user1 = GetGuiResources(self, GR_USEROBJECTS), gdi1 = GetGuiResources(self, GR_GDIOBJECTS);
     long windows1 = WindowCount();
     size_t private1 = PrivateBytes();
     std::printf("soak: %d cycles of %zu panels in %.1f s; USER objects %lu -> %lu, GDI objects %lu -> %lu%s; "
                 "windows %ld -> %ld; private bytes %zu -> %zu KiB\n",
-                cycles, rows.size(), ms / 1000.0, user0, user1, gdi0, gdi1,
+                cycles, rows.size(), (GetTickCount() - start) / 1000.0, user0, user1, gdi0, gdi1,
                 counted ? "" : " (GetGuiResources not implemented here)", windows0, windows1, private0 / 1024,
                 private1 / 1024);
     ::testing::Test::RecordProperty("private_kib_growth", static_cast<int>((long long)(private1 - private0) / 1024));
