@@ -118,6 +118,51 @@ TEST(Vacuum, EnableRulesByStateAndConfiguration)
     }
 }
 
+// Each manual output in state 0, ticked and cleared: its ON and its OFF
+// commands, for both turbo configurations (the purge without the automatic
+// flow controller opens the argon path around it).
+TEST(Vacuum, EveryOutputSendsItsOnAndOffCommands)
+{
+    auto onOff = [](const char *word) { return Lines{std::string(word) + " ON", std::string(word) + " OFF"}; };
+    const struct {
+        int styleB, afc;
+        size_t resetLines;  // the switch-off at open (and again at close)
+        const char *boxes;
+        Lines middle;
+    } cases[] = {
+        {0, 0, kVacuumSwitchOff.size(),
+         "Rotary Pump(1) On|Rotary Pump(2) On|Open Backing Valve|TPI (Big) On|TPA (Small) On|Penning Gage On|"
+         "Open I/F Valve|Open Purge Gas Valve|+75V (TP)",
+         Concat({onOff("PRTC:BOUT:RPBK"), onOff("PRTC:BOUT:RPIF"), onOff("PRTC:BOUT:SVVAC"), onOff("PRTC:BOUT:TPI"),
+                 onOff("PRTC:BOUT:TPA"), onOff("PRTC:BOUT:PGON"), onOff("PRTC:BOUT:SVIF"),
+                 {"PRTC:BOUT:SVAG ON", "PRTC:BOUT:SVPRV ON", "PRTC:BOUT:SVPRG ON", "PRTC:BOUT:SVPRG OFF",
+                  "PRTC:BOUT:SVPRV OFF", "PRTC:BOUT:SVAG OFF"},
+                 onOff("FRCD:BOUT:S75ON")})},
+        {1, 1, 13, "TMP On|TMP Fan On|Open Purge Gas Valve|#22512",
+         Concat({onOff("PRTC:BOUT:TMP"), onOff("FRCD:BOUT:TFAN"), onOff("PRTC:BOUT:SVPRG"),
+                 {"FRCD:BOUT:SVCR 1", "FRCD:BOUT:SVCR 0"}})},
+    };
+    for (const auto &c : cases) {
+        cphost::Host host;
+        host.setVariable("fakestatus", 0);
+        host.setVariable("_StyleB", c.styleB);
+        host.setVariable("_AFC", c.afc);
+        host.setVariable("_H2LINE", 1);
+        host.setVariable("_EVAC_VALVE", 1);
+        std::string script;
+        for (std::string rest = c.boxes; !rest.empty();) {
+            size_t end = rest.find('|');
+            script += "click " + rest.substr(0, end) + "; click " + rest.substr(0, end) + "; ";
+            rest = end == std::string::npos ? "" : rest.substr(end + 1);
+        }
+        ASSERT_EQ(host.run("MaintVacuum", {}, script + "escape"), 0) << c.boxes << ": " << host.error();
+        Lines writes = Writes(host);
+        ASSERT_EQ(writes.size(), 2 * c.resetLines + c.middle.size()) << c.boxes;
+        EXPECT_EQ(Lines(writes.begin() + c.resetLines, writes.end() - c.resetLines), c.middle) << c.boxes;
+        EXPECT_EQ(Unknown(host), Lines{});
+    }
+}
+
 TEST(Vacuum, GateValveAsksFirstAndOnlyYesOpensIt)
 {
     cphost::Host host;
