@@ -90,7 +90,6 @@ TEST(QP, MassIsSnappedOntoTheSpecialLowMasses)
               Concat({edits, {"ACQ:AXIS 1", "PRTC:MASS:MASS 15, -2"}}));
 }
 
-// The writes between the open and the close rows.
 Lines EditsOf(const cphost::Host &host, size_t openLines, size_t closeLines)
 {
     Lines writes = Writes(host);
@@ -163,14 +162,6 @@ TEST(QP, FaderDriverReadsItsOwnInputsAndLinearity)
     }
 }
 
-Lines LensZeros(std::initializer_list<int> lenses)
-{
-    Lines out;
-    for (int n : lenses)
-        out.push_back("PRTC:AOUT:LENS " + std::to_string(n) + ", 0.0");
-    return out;
-}
-
 Lines LensPoll(std::initializer_list<int> lenses)
 {
     Lines out;
@@ -197,7 +188,9 @@ TEST(Lenses, EachStackZeroesItsLensesInItsOrderAndPollsThem)
         cphost::Host host;
         host.setVariable("_Lens", c.lens);
         host.setVariable("_Lens2", c.lens2);
-        Lines zeros = LensZeros(c.lenses);
+        Lines zeros;
+        for (int n : c.lenses)
+            zeros.push_back("PRTC:AOUT:LENS " + std::to_string(n) + ", 0.0");
         const std::string name = " template " + std::to_string(c.templ);
 
         Drive(host, "MaintLens", 1, "expect S24V checked; expect Enable HV checked; tick; click Help; escape");
