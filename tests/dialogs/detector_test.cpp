@@ -13,7 +13,6 @@ using namespace panels;
 const char kQuestion[] = "box \"Maintenance\" \"Be careful about excessive input to the detector. Continue?\" -> ";
 
 const Lines kGateVoltages = {"PRTC:AOUT:EMEL -12.0", "PRTC:AOUT:EMGVA 185.0"};
-// Both high voltages 0, discriminator 0.0 mV, both gates closed and the mass parked.
 const Lines kSafe = {"PRTC:AOUT:EMHVA 0", "PRTC:AOUT:EMHVP 0", "PRTC:MASS:DSCR 0.0", "ACQ:AXIS 1",
                      "PRTC:MASS:MASS 15, -2"};
 

@@ -12,7 +12,6 @@ using namespace panels;
 const Lines kParkMass = {"ACQ:AXIS 1", "PRTC:MASS:MASS 15, -2"};
 const Lines kResetFields = {"PRTC:AOUT:LENS 9, 0.0", "PRTC:LENS:OPA 25.0", "PRTC:LENS:OPFETB 0.0"};
 
-// Standby brings the driver up (on) or down (off).
 Lines StandbyRow(const char *onOff)
 {
     const std::string s = onOff;

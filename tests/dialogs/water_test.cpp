@@ -19,7 +19,6 @@ struct Case {
     Lines queries;
 };
 
-// Each case in a fresh host; only a case that clicks Help asks for help.
 void RunCases(const char *command, const char *help, const Case *cases, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
