@@ -44,7 +44,8 @@ TEST(Water, EachStateAndLayoutOpensAndClosesWithItsOwnTraffic)
         {1, 0, "expect Open Water Valve enabled; escape", {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW OFF"},
          {"SYS:FSIF?", "SYS:FSRF?", "SYS:TMPCL?", "SYS:TMPC?", "PRTC:AIN:FSIF?", "PRTC:AIN:FSRF?", "PRTC:AIN:TMPC?"}},
         {2, 0, "expect Open Water Valve disabled; expect WC / IF: = 1.850; click Help; escape", {"TUNE:HSET 1"}, {}},
-        {1, 1, "expect #1009 disabled; expect #1015 disabled; tick; expect #1004 = ---; expect #1007 = ---; escape",
+        {1, 1, "expect #1004 = ---; expect #1007 = ---; expect #1009 = ---; expect #1009 disabled; "
+               "expect #1015 disabled; tick; expect #1004 = ---; escape",
          {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW OFF"},
          {"SYS:RFWCIF?", "SYS:TMPCL?", "SYS:TMPC?", "PRTC:AIN:RFWCIF?", "PRTC:AIN:TMPC?", "PRTC:AIN:RFWCIF?",
           "PRTC:AIN:TMPC?"}},
