@@ -3,6 +3,8 @@
 #ifndef TORVEX_PANEL_SUPPORT_H
 #define TORVEX_PANEL_SUPPORT_H
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 namespace panels {
 
 using Lines = std::vector<std::string>;
+
 
 // The instrument writes of the last run, in order (the "> ..." lines).
 inline Lines Writes(const cphost::Host &host)
@@ -49,6 +52,17 @@ inline Lines Unknown(const cphost::Host &host)
         if (line.rfind("# unknown", 0) == 0)
             out.push_back(line);
     return out;
+}
+
+// Runs a command with a script: it must end normally and send the instrument
+// nothing it does not know.
+inline ::testing::AssertionResult Ran(cphost::Host &host, const char *command, const std::string &script)
+{
+    if (host.run(command, {}, script) != 0)
+        return ::testing::AssertionFailure() << command << ": " << host.error();
+    for (const std::string &line : Unknown(host))
+        return ::testing::AssertionFailure() << command << ": " << line;
+    return ::testing::AssertionSuccess();
 }
 
 inline Lines Twice(const Lines &once)

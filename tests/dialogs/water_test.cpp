@@ -1,6 +1,4 @@
-// Water Controller and Spray Chamber Chiller Maintenance end to end: the
-// traffic of each state and layout, the stored limit pairs, and the chiller's
-// start and stop with the water valve.
+// Water controller and spray chamber chiller panels.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +9,8 @@ namespace {
 
 using namespace panels;
 
+const Lines kStop = {"PRTC:TMPS:STOP", "PRTC:BOUT:SVW OFF"};
+
 struct Case {
     double state;
     double styleB;
@@ -19,8 +19,6 @@ struct Case {
     Lines queries;
 };
 
-// Runs each case in a fresh host; a case that clicks Help must ask for the
-// help of the command's template.
 void RunCases(const char *command, const char *help, const Case *cases, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
@@ -28,12 +26,11 @@ void RunCases(const char *command, const char *help, const Case *cases, size_t c
         cphost::Host host;
         host.setVariable("fakestatus", c.state);
         host.setVariable("_StyleB", c.styleB);
-        ASSERT_EQ(host.run(command, {}, c.script), 0) << command << " case " << i << ": " << host.error();
+        ASSERT_TRUE(Ran(host, command, c.script)) << command << " case " << i;
         EXPECT_EQ(Writes(host), c.writes) << command << " case " << i;
         if (!c.queries.empty()) {
             EXPECT_EQ(Queries(host), c.queries) << command << " case " << i;
         }
-        EXPECT_EQ(Unknown(host), Lines{}) << command << " case " << i;
         EXPECT_EQ(Has(host, help), std::string(c.script).find("click Help") != std::string::npos)
             << command << " case " << i;
     }
@@ -44,16 +41,11 @@ void RunCases(const char *command, const char *help, const Case *cases, size_t c
 TEST(Water, EachStateAndLayoutOpensAndClosesWithItsOwnTraffic)
 {
     const Case cases[] = {
-        {1, 0,
-         "expect WC / IF: = 0.012; expect RF Gen / TP: = 0.010; expect Water Temp: = 27.5; expect WC / IF = 0.800; "
-         "expect #1008 = 1.000; expect Water Temp = 10.0; expect #1011 = 30.0; expect #1012 = 35.0; "
-         "expect Open Water Valve enabled; escape",
-         {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW OFF"},
+        {1, 0, "expect Open Water Valve enabled; escape", {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW OFF"},
          {"SYS:FSIF?", "SYS:FSRF?", "SYS:TMPCL?", "SYS:TMPC?", "PRTC:AIN:FSIF?", "PRTC:AIN:FSRF?", "PRTC:AIN:TMPC?"}},
         {2, 0, "expect Open Water Valve disabled; expect WC / IF: = 1.850; click Help; escape", {"TUNE:HSET 1"}, {}},
-        {1, 1,
-         "expect RF/WC/IF: = 0.015; expect RF/WC/IF = 0.800; expect #1004 = ---; expect #1007 = ---; "
-         "expect #1009 disabled; expect #1015 disabled; tick; expect #1004 = ---; escape",
+        {1, 1, "expect #1004 = ---; expect #1007 = ---; expect #1009 = ---; expect #1009 disabled; "
+               "expect #1015 disabled; tick; expect #1004 = ---; escape",
          {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW OFF"},
          {"SYS:RFWCIF?", "SYS:TMPCL?", "SYS:TMPC?", "PRTC:AIN:RFWCIF?", "PRTC:AIN:TMPC?", "PRTC:AIN:RFWCIF?",
           "PRTC:AIN:TMPC?"}},
@@ -67,8 +59,7 @@ TEST(Water, EachStateAndLayoutOpensAndClosesWithItsOwnTraffic)
 TEST(Water, LeavingALimitFieldWritesItsWholePairInRange)
 {
     const Case cases[] = {
-        // Leaving either field of a pair writes the pair; the tab lands in
-        // its partner, which writes it again when it is left.
+        // The tab lands in the partner, which writes the pair again when left.
         {1, 0, "set WC / IF = 5; expect WC / IF = 3.000; escape",
          {"PRTC:BOUT:SVW OFF", "SYS:FSIF 3.000,1.000", "SYS:FSIF 3.000,1.000", "PRTC:BOUT:SVW OFF"}, {}},
         {1, 1, "set RF/WC/IF = 0.5; escape",
@@ -86,14 +77,10 @@ TEST(Water, LeavingALimitFieldWritesItsWholePairInRange)
 
 TEST(Chiller, EachStateOpensAndClosesWithItsOwnTraffic)
 {
-    const Lines stop = {"PRTC:TMPS:STOP", "PRTC:BOUT:SVW OFF"};
     const Case cases[] = {
-        {1, 0,
-         "expect Temperature: = 2; expect Tolerance: = 2.00; expect Upper Limit: = 40.0; expect Lower Limit: = -10.0; "
-         "expect Enable Temp Control unchecked; expect Peltier Voltage: = 0.1; escape",
-         Twice(stop),
+        {1, 0, "expect Enable Temp Control unchecked; escape", Twice(kStop),
          {"SYS:TMPST?", "SYS:TMPSH?", "PRTC:AIN:TMPSH?", "PRTC:AIN:TMPS?", "PRTC:AIN:CHKPEL?"}},
-        {0, 0, "expect Enable Temp Control enabled; escape", Twice(stop), {}},
+        {0, 0, "expect Enable Temp Control enabled; escape", Twice(kStop), {}},
         {2, 0,
          "expect Enable Temp Control disabled; expect Temperature: disabled; expect Peltier Voltage: = 8.5; "
          "expect Temperature(L): = 2.05; expect Tolerance: enabled; click Help; escape",
@@ -105,23 +92,22 @@ TEST(Chiller, EachStateOpensAndClosesWithItsOwnTraffic)
 
 TEST(Chiller, ControlStartsWithTheWaterAndFollowsTheSetPoint)
 {
-    const Lines stop = {"PRTC:TMPS:STOP", "PRTC:BOUT:SVW OFF"};
     const Case cases[] = {
         // A set point reaches the instrument only while the control runs.
         {1, 0, "set Temperature: = 15; click Enable Temp Control; set Temperature: = 120; expect Temperature: = 100; "
                "set Temperature: = 7.6; expect Temperature: = 7; click Enable Temp Control; escape",
-         Concat({stop,
+         Concat({kStop,
                  {"PRTC:BOUT:SVW ON", "PRTC:TMPS:STRT 15", "PRTC:BOUT:SVW ON", "PRTC:TMPS:STRT 100",
                   "PRTC:BOUT:SVW ON", "PRTC:TMPS:STRT 7"},
-                 stop, stop}),
+                 kStop, kStop}),
          {}},
         // The simulated chamber cools toward the set point with the water on.
         {1, 0, "set Temperature: = -20; click Enable Temp Control; tick 40; expect Peltier Voltage: = 8.5; "
                "expect Temperature(L): = -19.95; escape",
-         Concat({stop, {"PRTC:BOUT:SVW ON", "PRTC:TMPS:STRT -20"}, stop}), {}},
+         Concat({kStop, {"PRTC:BOUT:SVW ON", "PRTC:TMPS:STRT -20"}, kStop}), {}},
         // Limits: the upper limit is kept first; tolerance alone.
         {1, 0, "set Tolerance: = 9; set Lower Limit: = -70; expect Lower Limit: = -60.0; click Close",
-         Concat({stop, {"SYS:TMPST 5.00", "SYS:TMPSH 40.0,-60.0", "SYS:TMPSH 40.0,-60.0"}, stop}), {}},
+         Concat({kStop, {"SYS:TMPST 5.00", "SYS:TMPSH 40.0,-60.0", "SYS:TMPSH 40.0,-60.0"}, kStop}), {}},
         {2, 0, "set Upper Limit: = 12.345; escape", {"SYS:TMPSH 12.3,-10.0", "TUNE:HSET 1"}, {}},
     };
     RunCases("MaintSC", "help 270", cases, sizeof cases / sizeof cases[0]);
