@@ -9,25 +9,15 @@
 #include "fuzz_fail.h"
 #include "sim_engine.h"
 
-namespace {
-
-void NoSleep(unsigned) {}
-double NoClock() { return 0; }
-
-tvsim::Engine &TheEngine()
-{
-    static tvsim::Platform platform{NoSleep, NoClock};
-    static tvsim::Engine engine(platform);
-    return engine;
-}
-
-}  // namespace
+static void NoSleep(unsigned) {}
+static double NoClock() { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1 || size > 4096)
         return 0;
-    tvsim::Engine &engine = TheEngine();
+    static tvsim::Platform platform{NoSleep, NoClock};
+    static tvsim::Engine engine(platform);
     // A reset rebuilds the whole instrument (about 10 ms an input under the
     // sanitizers): the state is carried over 64 inputs, then rebuilt.
     static unsigned inputs = 0;
