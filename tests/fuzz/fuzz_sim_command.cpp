@@ -25,12 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         engine.Reset();
     const uint32_t replySize = data[0] == 0 ? 0 : (data[0] == 1 ? 1 : 256);
     const char *text = reinterpret_cast<const char *>(data + 1);
-    size_t length = size - 1, start = 0;
+    const size_t length = size - 1;
     std::vector<char> reply(replySize + 16);
-    // Lines starting with '?' are queries, the others writes.
-    while (start < length) {
+    for (size_t start = 0, lineEnd; start < length; start = lineEnd + 1) {
         const char *end = static_cast<const char *>(memchr(text + start, '\n', length - start));
-        size_t lineEnd = end ? static_cast<size_t>(end - text) : length;
+        lineEnd = end ? static_cast<size_t>(end - text) : length;
         const char *line = text + start;
         uint32_t n = static_cast<uint32_t>(lineEnd - start);
         if (n > 0 && line[0] == '?') {
@@ -45,7 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } else {
             engine.Write(line, n);
         }
-        start = lineEnd + 1;
     }
     return 0;
 }
