@@ -52,11 +52,8 @@ class PE:
         self.magic = struct.unpack_from("<H", data, opt)[0]
         self.image_base = struct.unpack_from("<I", data, opt + 28)[0]
         self.dirs = [struct.unpack_from("<II", data, opt + 96 + 8 * i) for i in range(16)]
-        self.sections = []
-        sec = opt + optsize
-        for i in range(nsect):
-            name, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, sec + 40 * i)
-            self.sections.append((va, max(vsize, rawsize), rawptr))
+        rows = (struct.unpack_from("<8sIIII", data, opt + optsize + 40 * i) for i in range(nsect))
+        self.sections = [(va, max(vsize, rawsize), raw) for _, vsize, va, rawsize, raw in rows]
 
     def off(self, rva):
         for va, size, raw in self.sections:
@@ -64,11 +61,8 @@ class PE:
                 return rva - va + raw
         raise ValueError(f"rva {rva:#x} outside sections")
 
-    def u16(self, rva):
-        return struct.unpack_from("<H", self.data, self.off(rva))[0]
-
-    def u32(self, rva):
-        return struct.unpack_from("<I", self.data, self.off(rva))[0]
+    def u32(self, rva, fmt="<I"):
+        return struct.unpack_from(fmt, self.data, self.off(rva))[0]
 
     def cstr(self, rva):
         o = self.off(rva)
@@ -77,7 +71,7 @@ class PE:
     def exports(self):
         """{ordinal: name} and {ordinal: rva} of every present entry."""
         base, nfunc, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", self.data, self.off(self.dirs[0][0]) + 16)
-        named = {base + self.u16(ords + 2 * i): self.cstr(self.u32(names + 4 * i)) for i in range(nnames)}
+        named = {base + self.u32(ords + 2 * i, "<H"): self.cstr(self.u32(names + 4 * i)) for i in range(nnames)}
         return named, {base + i: self.u32(funcs + 4 * i) for i in range(nfunc) if self.u32(funcs + 4 * i)}
 
     def imports(self):
@@ -110,8 +104,8 @@ class PE:
         return out
 
 
-def version_info(data):
-    """(fixed file info words, {key: text}) of a VS_VERSIONINFO resource."""
+def dll_version(res):
+    """(fixed file info words, {key: text}) of the first VS_VERSIONINFO resource, zeros when unreadable."""
     def node(pos):
         length, vlen, kind = struct.unpack_from("<HHH", data, pos)
         end = data.index(b"\0\0", pos + 6)
@@ -125,18 +119,14 @@ def version_info(data):
             child = (child + children[-1][3] + 3) & ~3
         return key, data[value:value + size], children, length
 
-    key, fixed, children, _ = node(0)
-    strings = {}
-    for name, _, tables, _ in children:
-        for _, _, entries, _ in tables if name == "StringFileInfo" else []:
-            strings.update((k, v.decode("utf-16-le").rstrip("\0")) for k, v, _, _ in entries)
-    return struct.unpack_from("<13I", fixed), strings
-
-
-def dll_version(res):
-    """(fixed file info words, {key: text}) of the first version resource, zeros when unreadable."""
     try:
-        return version_info(next(iter(res.get(16, {}).values())))
+        data = next(iter(res.get(16, {}).values()))
+        _, fixed, children, _ = node(0)
+        strings = {}
+        for name, _, tables, _ in children:
+            for _, _, entries, _ in tables if name == "StringFileInfo" else []:
+                strings.update((k, v.decode("utf-16-le").rstrip("\0")) for k, v, _, _ in entries)
+        return struct.unpack_from("<13I", fixed), strings
     except (StopIteration, ValueError, struct.error) as e:
         return (0,) * 13, {"error": repr(e)}
 

@@ -70,21 +70,15 @@ class Code:
             m = SYMBOL.search(line)
             if m:
                 self.symbols.setdefault(self.text + int(m.group(1), 16), m.group(2))
-        self.starts = sorted(self.symbols)
-        self.insns = []  # (va, mnemonic, operand) of every ret and jmp
-        for line in run(objdump, "-d", "--no-show-raw-insn", "-j", ".text", binary).splitlines():
-            m = INSN.match(line)
-            if m:
-                self.insns.append((int(m.group(1), 16), m.group(2), m.group(3)))
+        self.starts = sorted(self.symbols) + [1 << 40]  # the last function ends at the sentinel
+        insns = (INSN.match(line) for line in run(objdump, "-d", "--no-show-raw-insn", "-j", ".text", binary).splitlines())
+        self.insns = [(int(m.group(1), 16), m.group(2), m.group(3)) for m in insns if m]  # every ret and jmp
 
     def ranges(self, start):
         """The address ranges of the function at start, its .cold part included."""
-        out = []
         name = self.symbols.get(start)
-        for s in [start] + [a for a, n in self.symbols.items() if name and n == name + ".cold"]:
-            i = bisect.bisect_right(self.starts, s)
-            out.append((s, self.starts[i] if i < len(self.starts) else 1 << 40))
-        return out
+        cold = [a for a, n in self.symbols.items() if name and n == name + ".cold"]
+        return [(s, self.starts[bisect.bisect_right(self.starts, s)]) for s in [start] + cold]
 
     def pops(self, start, seen=None):
         """{bytes popped by each ret reachable from the function at start}."""
@@ -112,9 +106,7 @@ def main():
     for target in targets:
         binary, _, deffile = target.partition(":")
         code = Code(objdump, binary)
-        bad = []
-        if not code.symbols:
-            bad.append("no symbol table (stripped binary)")
+        bad = [] if code.symbols else ["no symbol table (stripped binary)"]
         checked = {}
         if deffile:
             pe = PE(open(binary, "rb").read())
