@@ -19,12 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::string format(reinterpret_cast<const char *>(data) + head, size - head);
     enum { kSlots = 20 };
     FormatSlotKind kinds[kSlots];
-    for (size_t max : {size_t(0), size_t(1), size_t(3), size_t(kSlots)}) {
-        size_t count = FormatSlotKinds(format.c_str(), kinds, max);
-        if (count > max)
+    size_t count = 0;  // ends as the count of all kSlots
+    for (size_t max : {size_t(0), size_t(1), size_t(3), size_t(kSlots)})
+        if ((count = FormatSlotKinds(format.c_str(), kinds, max)) > max)
             FUZZ_FAIL();
-    }
-    size_t count = FormatSlotKinds(format.c_str(), kinds, kSlots);
     uint8_t slots[kSlots][8] = {};
     for (size_t i = 0; i < count; ++i)
         if (kinds[i] != SlotPointer)  // text pointers stay null: "(null)"

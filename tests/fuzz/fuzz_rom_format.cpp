@@ -11,18 +11,6 @@
 #include "fuzz_fail.h"
 #include "memory/rom_format.h"
 
-namespace {
-
-void Check(size_t length, const char *out, size_t outSize, const char *guard)
-{
-    if (outSize == 0)
-        return;
-    if (length >= outSize || out[length] != '\0' || strlen(out) != length || *guard != '\x7e')
-        FUZZ_FAIL();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     std::vector<char> text(data, data + size);
@@ -50,12 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     char out[kRomLineSize + 1];
     for (size_t outSize : {size_t(1), size_t(7), size_t(12), kRomQuerySize, kRomCommandSize, kRomLineSize}) {
         out[outSize] = '\x7e';
-        Check(RomQueryText(anyAddress, out, outSize), out, outSize, out + outSize);
-        Check(RomFileLine(anyAddress, text.data(), out, outSize), out, outSize, out + outSize);
-        Check(RomProgressText(anyAddress, whole, static_cast<int32_t>(anyAddress), out, outSize), out, outSize,
-              out + outSize);
-        Check(RomWriteCommand(record, out, outSize), out, outSize, out + outSize);
-        Check(RomRecordLabel(record, out, outSize), out, outSize, out + outSize);
+        auto check = [&](size_t length) {  // called right after each writer
+            if (length >= outSize || out[length] != '\0' || strlen(out) != length || out[outSize] != '\x7e')
+                FUZZ_FAIL();
+        };
+        check(RomQueryText(anyAddress, out, outSize));
+        check(RomFileLine(anyAddress, text.data(), out, outSize));
+        check(RomProgressText(anyAddress, whole, static_cast<int32_t>(anyAddress), out, outSize));
+        check(RomWriteCommand(record, out, outSize));
+        check(RomRecordLabel(record, out, outSize));
     }
     if (RomFileLine(anyAddress, text.data(), out, kRomLineSize) >= kRomLineSize ||
         RomWriteCommand(record, out, kRomCommandSize) > 99 || RomQueryText(anyAddress, out, kRomQuerySize) >= kRomQuerySize)

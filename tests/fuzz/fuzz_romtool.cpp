@@ -80,7 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         previous = a;
     }
 
-    // Quoting stays inside its buffer for every small size.
     char out[40];
     for (size_t outSize : {size_t(1), size_t(4), size_t(5), size_t(39)}) {
         out[outSize] = '\x7e';

@@ -9,25 +9,15 @@
 #include "fuzz_fail.h"
 #include "sim_engine.h"
 
-namespace {
-
-void NoSleep(unsigned) {}
-double NoClock() { return 0; }
-
-tvsim::Engine &TheEngine()
-{
-    static tvsim::Platform platform{NoSleep, NoClock};
-    static tvsim::Engine engine(platform);
-    return engine;
-}
-
-}  // namespace
+static void NoSleep(unsigned) {}
+static double NoClock() { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1 || size > 4096)
         return 0;
-    tvsim::Engine &engine = TheEngine();
+    static tvsim::Platform platform{NoSleep, NoClock};
+    static tvsim::Engine engine(platform);
     // A reset rebuilds the whole instrument (about 10 ms an input under the
     // sanitizers): the state is carried over 64 inputs, then rebuilt.
     static unsigned inputs = 0;
@@ -35,12 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         engine.Reset();
     const uint32_t replySize = data[0] == 0 ? 0 : (data[0] == 1 ? 1 : 256);
     const char *text = reinterpret_cast<const char *>(data + 1);
-    size_t length = size - 1, start = 0;
+    const size_t length = size - 1;
     std::vector<char> reply(replySize + 16);
-    // Lines starting with '?' are queries, the others writes.
-    while (start < length) {
+    for (size_t start = 0, lineEnd; start < length; start = lineEnd + 1) {
         const char *end = static_cast<const char *>(memchr(text + start, '\n', length - start));
-        size_t lineEnd = end ? static_cast<size_t>(end - text) : length;
+        lineEnd = end ? static_cast<size_t>(end - text) : length;
         const char *line = text + start;
         uint32_t n = static_cast<uint32_t>(lineEnd - start);
         if (n > 0 && line[0] == '?') {
@@ -55,7 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } else {
             engine.Write(line, n);
         }
-        start = lineEnd + 1;
     }
     return 0;
 }

@@ -13,12 +13,8 @@
 #include "sim_engine.h"
 #include "sim_scenario.h"
 
-namespace {
-
-void NoSleep(unsigned) {}
-double NoClock() { return 0; }
-
-}  // namespace
+static void NoSleep(unsigned) {}
+static double NoClock() { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -32,8 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     static tvsim::Platform platform{NoSleep, NoClock};
     static tvsim::Engine engine(platform);
-    // A reset rebuilds the whole instrument (about 10 ms an input under the
-    // sanitizers): the state is carried over 64 inputs, then rebuilt.
+    // Rebuilt every 64 inputs, as in fuzz_sim_command.
     static unsigned inputs = 0;
     if (inputs++ % 64 == 0)
         engine.Reset();

@@ -65,9 +65,8 @@ protected:
         uint32_t length = 0xDEADBEEF;
         e.status = _tvl_QueryString(7, 0, 0, &length, 0, bytes.data(), (uint32_t)query.size(), buffer, 256) & 0xFFFF;
         e.length = length;
-        for (size_t i = 256; i < sizeof buffer; ++i)
-            e.intact = e.intact && buffer[i] == 0x7E;
-        e.intact = e.intact && std::memchr(buffer, 0, 256) != nullptr;
+        e.intact = std::all_of(buffer + 256, std::end(buffer), [](char c) { return c == 0x7E; }) &&
+                   std::memchr(buffer, 0, 256) != nullptr;
         e.text = e.intact ? std::string(buffer) : std::string();
         return e;
     }
@@ -145,7 +144,6 @@ protected:
         return transcript;
     }
 
-    // A scratch file in the working folder, named after the running test.
     std::string Scratch(const std::string &suffix)
     {
         scratch.push_back(std::string("simtmp_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +

@@ -5,16 +5,12 @@
 
 #include <algorithm>
 
-namespace {
-
-std::vector<unsigned char> Snapshot()
+static std::vector<unsigned char> Snapshot()
 {
     std::vector<unsigned char> bytes(65536);
     tvsim_ReadMemory(0, bytes.data(), 65536);
     return bytes;
 }
-
-}  // namespace
 
 // The default memory: every byte value, back at a reset. A block reads as
 // 79 characters in either case (which bytes they stand for: the write test

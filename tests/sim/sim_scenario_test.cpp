@@ -7,13 +7,15 @@ static std::string Scenario(const std::string &name) { return TORVEX_SOURCE_DIR 
 
 TEST_F(SimTest, ShippedScenarios)
 {
-    const char *builtInQueries[] = {"trns:stat?", "PRTC:AIN:PIBK?", "PRTC:AIN:PGAN?", "PLSM:STAT?", "PRTC:BIN:TRCLST?"};
-    std::vector<std::string> builtIn;
-    for (const char *q : builtInQueries)
-        builtIn.push_back(Value(q));
+    auto answers = [&] {  // "query = reply" lines
+        Lines out;
+        for (const char *q : {"trns:stat?", "PRTC:AIN:PIBK?", "PRTC:AIN:PGAN?", "PLSM:STAT?", "PRTC:BIN:TRCLST?"})
+            out.push_back(q + (" = " + Value(q)));
+        return out;
+    };
+    const Lines builtIn = answers();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("healthy.ini").c_str()), 0) << tvsim_LastError();
-    for (size_t i = 0; i < builtIn.size(); ++i)
-        EXPECT_EQ(Value(builtInQueries[i]), builtIn[i]) << builtInQueries[i];
+    EXPECT_EQ(answers(), builtIn);
 
     tvsim_Reset();
     ASSERT_EQ(tvsim_LoadScenario(Scenario("vacuum-trouble.ini").c_str()), 0) << tvsim_LastError();

@@ -1,17 +1,10 @@
 #!/usr/bin/env python3
-"""Reads the built TORVEX2.dll as a PE file and checks what the host and the
-platform libraries rely on, without running any Windows code:
-
-- a PE32 i386 DLL;
-- the export table: exactly the fixed names and ordinals;
-- the import table: only Windows system DLLs, TELVOR.dll by the names
-  _tvl_Write@28 and _tvl_QueryString@36, KTCUSTOM.dll by ordinals 102 and 20
-  only, and no mingw runtime DLL;
-- the string table, character for character;
-- every parameter definition of type 1000 against paramdefs.tsv;
-- every dialog template carries its DLGINFO control "KTDLGnnn";
-- the version resource: the version and texts of plugin/version.h, which
-  GVI answers too.
+"""Reads the built TORVEX2.dll as a PE file, without running any Windows code,
+and checks what the host and the platform libraries rely on: machine, exports,
+imports (TELVOR by decorated names, KTCUSTOM by ordinals, no mingw runtime),
+string table, type-1000 parameter definitions against paramdefs.tsv, dialog
+templates and their DLGINFO controls, and the version resource against
+plugin/version.h (which GVI answers too).
 
 Usage: check_dll.py TORVEX2.dll SOURCE_DIR
 Prints one line per check and "N passed, N failed".
@@ -20,16 +13,14 @@ import re
 import struct
 import sys
 
+DIALOGS = dict(zip((72, 73, 78, 79, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94),  # ordinal: template
+                   (225, 226, 258, 259, 261, 263, 266, 267, 268, 269, 270, 271, 272, 274, 289, 293, 320, 343)))
 EXPORTS = {
     2: "GVI", 3: "OOCPSRV", 11: "MaintLensProc", 12: "MaintVacuumProc", 13: "MaintRFProc",
     21: "MaintQPProc", 22: "MaintDetectorProc", 23: "MaintOctPoleProc", 24: "MaintWaterProc",
     25: "MaintGasProc", 26: "MaintSCProc", 27: "MaintPeriPumpProc", 28: "MaintXYZProc",
     29: "MaintHousingProc", 30: "ReadRomProc", 31: "WriteRomProc", 32: "CalLensProc",
-    72: "KtDlg225Proc", 73: "KtDlg226Proc", 78: "KtDlg258Proc", 79: "KtDlg259Proc",
-    81: "KtDlg261Proc", 82: "KtDlg263Proc", 83: "KtDlg266Proc", 84: "KtDlg267Proc",
-    85: "KtDlg268Proc", 86: "KtDlg269Proc", 87: "KtDlg270Proc", 88: "KtDlg271Proc",
-    89: "KtDlg272Proc", 90: "KtDlg274Proc", 91: "KtDlg289Proc", 92: "KtDlg293Proc",
-    93: "KtDlg320Proc", 94: "KtDlg343Proc",
+    **{o: f"KtDlg{n}Proc" for o, n in DIALOGS.items()},
 }
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "msvcrt.dll", "gdi32.dll", "shell32.dll"}
 STRINGS = {
@@ -59,12 +50,10 @@ class PE:
         self.machine, nsect, _, _, _, optsize, self.characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
         opt = pe + 24
         self.magic = struct.unpack_from("<H", data, opt)[0]
+        self.image_base = struct.unpack_from("<I", data, opt + 28)[0]
         self.dirs = [struct.unpack_from("<II", data, opt + 96 + 8 * i) for i in range(16)]
-        self.sections = []
-        sec = opt + optsize
-        for i in range(nsect):
-            name, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, sec + 40 * i)
-            self.sections.append((va, max(vsize, rawsize), rawptr))
+        rows = (struct.unpack_from("<8sIIII", data, opt + optsize + 40 * i) for i in range(nsect))
+        self.sections = [(va, max(vsize, rawsize), raw) for _, vsize, va, rawsize, raw in rows]
 
     def off(self, rva):
         for va, size, raw in self.sections:
@@ -72,67 +61,51 @@ class PE:
                 return rva - va + raw
         raise ValueError(f"rva {rva:#x} outside sections")
 
-    def u16(self, rva):
-        return struct.unpack_from("<H", self.data, self.off(rva))[0]
-
-    def u32(self, rva):
-        return struct.unpack_from("<I", self.data, self.off(rva))[0]
+    def u32(self, rva, fmt="<I"):
+        return struct.unpack_from(fmt, self.data, self.off(rva))[0]
 
     def cstr(self, rva):
         o = self.off(rva)
         return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
 
     def exports(self):
-        rva, _ = self.dirs[0]
-        base, nfunc, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", self.data, self.off(rva) + 16)
-        named = {}
-        for i in range(nnames):
-            named[base + self.u16(ords + 2 * i)] = self.cstr(self.u32(names + 4 * i))
-        present = {base + i for i in range(nfunc) if self.u32(funcs + 4 * i) != 0}
-        return named, present
+        """{ordinal: name} and {ordinal: rva} of every present entry."""
+        base, nfunc, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", self.data, self.off(self.dirs[0][0]) + 16)
+        named = {base + self.u32(ords + 2 * i, "<H"): self.cstr(self.u32(names + 4 * i)) for i in range(nnames)}
+        return named, {base + i: self.u32(funcs + 4 * i) for i in range(nfunc) if self.u32(funcs + 4 * i)}
 
     def imports(self):
-        rva, _ = self.dirs[1]
-        result = {}
+        rva, result = self.dirs[1][0], {}
         while True:
             ilt, _, _, name, iat = struct.unpack_from("<IIIII", self.data, self.off(rva))
             if name == 0:
-                break
-            entries = []
-            table = ilt or iat
-            while True:
-                v = self.u32(table)
-                if v == 0:
-                    break
+                return result
+            table, entries = ilt or iat, []
+            while v := self.u32(table):
                 entries.append(("ordinal", v & 0xFFFF) if v & 0x80000000 else ("name", self.cstr(v + 2)))
                 table += 4
             result[self.cstr(name)] = entries
             rva += 20
-        return result
 
     def resources(self):
         """{type: {name: bytes}} for the first language of each entry."""
-        root, _ = self.dirs[2]
+        root, out = self.dirs[2][0], {}
 
-        def entries(rva):
-            named, ids = struct.unpack_from("<HH", self.data, self.off(rva) + 12)
-            for i in range(named + ids):
-                key, target = struct.unpack_from("<II", self.data, self.off(rva) + 16 + 8 * i)
-                yield key, target
+        def entries(target):  # [(key, target)] of the directory at root + target
+            o = self.off(root + (target & 0x7FFFFFFF))
+            count = sum(struct.unpack_from("<HH", self.data, o + 12))
+            return [struct.unpack_from("<II", self.data, o + 16 + 8 * i) for i in range(count)]
 
-        out = {}
-        for tkey, ttarget in entries(root):
-            for nkey, ntarget in entries(root + (ttarget & 0x7FFFFFFF)):
-                for _, ltarget in entries(root + (ntarget & 0x7FFFFFFF)):
+        for tkey, ttarget in entries(0):
+            for nkey, ntarget in entries(ttarget):
+                for _, ltarget in entries(ntarget)[:1]:
                     drva, dsize = struct.unpack_from("<II", self.data, self.off(root + ltarget))
-                    o = self.off(drva)
-                    out.setdefault(tkey, {})[nkey] = self.data[o:o + dsize]
-                    break
+                    out.setdefault(tkey, {})[nkey] = self.data[self.off(drva):self.off(drva) + dsize]
         return out
 
 
-def version_info(data):
-    """(fixed file info words, {key: text}) of a VS_VERSIONINFO resource."""
+def dll_version(res):
+    """(fixed file info words, {key: text}) of the first VS_VERSIONINFO resource, zeros when unreadable."""
     def node(pos):
         length, vlen, kind = struct.unpack_from("<HHH", data, pos)
         end = data.index(b"\0\0", pos + 6)
@@ -146,39 +119,46 @@ def version_info(data):
             child = (child + children[-1][3] + 3) & ~3
         return key, data[value:value + size], children, length
 
-    key, fixed, children, _ = node(0)
-    strings = {}
-    for name, _, tables, _ in children:
-        for _, _, entries, _ in tables if name == "StringFileInfo" else []:
-            strings.update((k, v.decode("utf-16-le").rstrip("\0")) for k, v, _, _ in entries)
-    return struct.unpack_from("<13I", fixed), strings
+    try:
+        data = next(iter(res.get(16, {}).values()))
+        _, fixed, children, _ = node(0)
+        strings = {}
+        for name, _, tables, _ in children:
+            for _, _, entries, _ in tables if name == "StringFileInfo" else []:
+                strings.update((k, v.decode("utf-16-le").rstrip("\0")) for k, v, _, _ in entries)
+        return struct.unpack_from("<13I", fixed), strings
+    except (StopIteration, ValueError, struct.error) as e:
+        return (0,) * 13, {"error": repr(e)}
+
+
+class Checks(list):
+    """One PASS/FAIL line a check; summary() prints the counts and answers the exit status."""
+
+    def __call__(self, name, ok, detail=""):
+        self.append(bool(ok))
+        print(("PASS " if ok else "FAIL ") + name + ("" if ok or not detail else ": " + detail))
+
+    def summary(self):
+        print(f"{sum(self)} passed, {len(self) - sum(self)} failed")
+        return 0 if all(self) else 1
 
 
 def version_header(path):
     """{name: value} of the #defines of plugin/version.h."""
-    out = {}
-    for line in open(path, encoding="ascii"):
-        m = re.match(r'#define\s+(\w+)\s+("(.*)"|(\d+))\s*$', line)
-        if m:
-            out[m.group(1)] = m.group(3) if m.group(3) is not None else int(m.group(4))
-    return out
+    defines = (re.match(r'#define\s+(\w+)\s+("(.*)"|(\d+))\s*$', line) for line in open(path, encoding="ascii"))
+    return {m.group(1): m.group(3) if m.group(3) is not None else int(m.group(4)) for m in defines if m}
 
 
 def main():
     dll, source = sys.argv[1], sys.argv[2]
     pe = PE(open(dll, "rb").read())
-    results = []
-
-    def check(name, ok, detail=""):
-        results.append(bool(ok))
-        print(("PASS " if ok else "FAIL ") + name + ("" if ok or not detail else ": " + detail))
-
+    check = Checks()
     check("PE32 i386 DLL", pe.machine == 0x14C and pe.magic == 0x10B and pe.characteristics & 0x2000)
 
     named, present = pe.exports()
     check("export names and ordinals", named == EXPORTS,
           f"extra {sorted(set(named.items()) - set(EXPORTS.items()))}, missing {sorted(set(EXPORTS.items()) - set(named.items()))}")
-    check("no export without a name", present == set(EXPORTS), f"{sorted(present - set(EXPORTS))}")
+    check("no export without a name", set(present) == set(EXPORTS), f"{sorted(set(present) - set(EXPORTS))}")
 
     imports = {k.lower(): v for k, v in pe.imports().items()}
     others = set(imports) - SYSTEM_DLLS - {"telvor.dll", "ktcustom.dll"}
@@ -194,20 +174,17 @@ def main():
     for block, data in res.get(6, {}).items():
         pos = 0
         for i in range(16):
-            (n,) = struct.unpack_from("<H", data, pos)
-            pos += 2
+            n = struct.unpack_from("<H", data, pos)[0]
             if n:
-                strings[(block - 1) * 16 + i] = data[pos:pos + 2 * n].decode("utf-16-le")
-            pos += 2 * n
+                strings[(block - 1) * 16 + i] = data[pos + 2:pos + 2 + 2 * n].decode("utf-16-le")
+            pos += 2 + 2 * n
     check("string table", strings == STRINGS,
           "; ".join(f"{k}: {strings.get(k)!r} != {v!r}" for k, v in STRINGS.items() if strings.get(k) != v)
           + f" extra {sorted(set(strings) - set(STRINGS))}")
 
-    table = []
-    for line in open(f"{source}/resources/paramdefs.tsv", encoding="ascii"):
-        if line.strip() and not line.startswith("#"):
-            c = line.rstrip("\n").split("\t")
-            table.append((int(c[0]), [c[1].strip('"')] + c[2:6] + [c[6].strip('"')]))
+    rows = [line.rstrip("\n").split("\t") for line in open(f"{source}/resources/paramdefs.tsv", encoding="ascii")
+            if line.strip() and not line.startswith("#")]
+    table = [(int(c[0]), [c[1].strip('"')] + c[2:6] + [c[6].strip('"')]) for c in rows]
     defs = res.get(1000, {})
     bad = [i for i, texts in table if defs.get(i) != b"".join(t.encode() + b"\0" for t in texts)]
     check("211 parameter definitions of type 1000", len(table) == 211 and len(defs) == 211 and not bad,
@@ -219,26 +196,20 @@ def main():
     missing = [n for n, data in dialogs.items() if f"KTDLG{n}".encode("utf-16-le") not in data]
     check("every template carries its DLGINFO control", dialogs and not missing and
           all(b"D\0L\0G\0I\0N\0F\0O\0" in d for d in dialogs.values()), f"{missing}")
-    templates = {225, 226, 258, 259, 261, 263, 266, 267, 268, 269, 270, 271, 272, 274, 289, 293, 294, 314, 320,
-                 321, 336, 343}
+    templates = set(DIALOGS.values()) | {294, 314, 321, 336}
     check("the 22 dialog templates, no other", set(dialogs) == templates,
           f"missing {sorted(templates - set(dialogs))}, extra {sorted(set(dialogs) - templates)}")
 
     v = version_header(f"{source}/plugin/version.h")
     number = v["TORVEX_VERSION_MAJOR"] << 16 | v["TORVEX_VERSION_MINOR"]
-    try:
-        fixed, texts = version_info(next(iter(res.get(16, {}).values())))
-    except (StopIteration, ValueError, struct.error) as e:
-        fixed, texts = (0,) * 13, {"error": repr(e)}
+    fixed, texts = dll_version(res)
     want = {"FileVersion": v["TORVEX_VERSION_TEXT"], "ProductVersion": v["TORVEX_VERSION_TEXT"],
             "FileDescription": v["TORVEX_NOTICE"], "OriginalFilename": v["TORVEX_FILE_NAME"]}
     check("version resource as GVI answers it", fixed[0] == 0xFEEF04BD and fixed[2:6] == (number, 0, number, 0)
           and fixed[9] == 2 and all(texts.get(k) == t for k, t in want.items()),
           f"fixed {[hex(x) for x in fixed[2:6]]}, type {fixed[9]}, texts {texts}")
 
-    passed = sum(results)
-    print(f"{passed} passed, {len(results) - passed} failed")
-    return 0 if passed == len(results) else 1
+    return check.summary()
 
 
 if __name__ == "__main__":

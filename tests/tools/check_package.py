@@ -1,18 +1,8 @@
 #!/usr/bin/env python3
 """Checks the archives scripts/release.sh leaves in DIST, without unpacking
-them to disk:
-
-- the product archive holds TORVEX2.dll, docs/install.md, SHA256SUMS and
-  (where it is built) romtool.exe, nothing else: no simulator, no test
-  program;
-- its SHA256SUMS lists every other file of the archive once and each sum
-  matches;
-- its TORVEX2.dll carries the version resource of plugin/version.h, and it
-  is the very file of the trainer kit;
-- the symbols archive holds the debug file that DLL names, with its CRC;
-- the trainer kit holds cphost, the simulated TELVOR, KTCUSTOM, the plug-in,
-  every scenario of the source tree and README.txt, whose first lines warn
-  that its TELVOR.dll is a simulator.
+them to disk: the product archive's files and SHA256SUMS, its DLL's version
+and debug link into the symbols archive, and the trainer kit's files and
+README.txt warning (see each check's name).
 
 Usage: check_package.py DIST SOURCE_DIR
 Prints one line per check and "N passed, N failed"; exit 77 (skipped) when
@@ -26,7 +16,7 @@ import sys
 import zipfile
 import zlib
 
-from check_dll import PE, version_header, version_info
+from check_dll import PE, Checks, dll_version, version_header
 
 
 def files(path):
@@ -41,28 +31,21 @@ def main():
     if not os.path.exists(f"{stem}-win32.zip"):
         print(f"SKIPPED: no {stem}-win32.zip (scripts/release.sh makes it)")
         return 77
-    results = []
-
-    def check(name, ok, detail=""):
-        results.append(bool(ok))
-        print(("PASS " if ok else "FAIL ") + name + ("" if ok or not detail else ": " + detail))
-
+    check = Checks()
     product = files(f"{stem}-win32.zip")
     required = {"TORVEX2.dll", "docs/install.md", "SHA256SUMS"}
     check("product: the plug-in, the guide, the sums, romtool, nothing else",
           required <= set(product) <= required | {"romtool.exe"}, f"{sorted(product)}")
-    sums = {}
-    for line in product.get("SHA256SUMS", b"").decode("ascii").splitlines():
-        digest, _, name = line.partition("  ")
-        sums[name] = digest
+    lines = product.get("SHA256SUMS", b"").decode("ascii").splitlines()
+    sums = {name: digest for digest, _, name in (line.partition("  ") for line in lines)}
     check("product: SHA256SUMS lists every other file and verifies",
           set(sums) == set(product) - {"SHA256SUMS"} and
           all(hashlib.sha256(product[n]).hexdigest() == d for n, d in sums.items()), f"{sums}")
 
     dll = product.get("TORVEX2.dll", b"MZ")
     try:
-        fixed, texts = version_info(next(iter(PE(dll).resources().get(16, {}).values())))
-    except (StopIteration, ValueError, struct.error):
+        fixed, texts = dll_version(PE(dll).resources())
+    except (ValueError, struct.error):  # not even a PE file
         fixed, texts = (0,) * 13, {}
     number = v["TORVEX_VERSION_MAJOR"] << 16 | v["TORVEX_VERSION_MINOR"]
     check("product: TORVEX2.dll is version " + v["TORVEX_VERSION_TEXT"],
@@ -85,9 +68,7 @@ def main():
     check("trainer: README.txt first warns that TELVOR.dll is a simulator",
           "telvor.dll" in head and "simulat" in head and "never" in head, head)
 
-    passed = sum(results)
-    print(f"{passed} passed, {len(results) - passed} failed")
-    return 0 if passed == len(results) else 1
+    return check.summary()
 
 
 if __name__ == "__main__":

@@ -1,26 +1,19 @@
 #!/usr/bin/env python3
 """Reads the disassembly of built i386 binaries and checks that every entry
-pops what its callers expect, without running anything.
+pops what its callers expect (`ret N` for standard call, a plain `ret` for C),
+without running anything. A mismatch links silently (--enable-stdcall-fixup
+binds GVI@12 to a plain GVI) and only corrupts the caller's stack at run time.
 
-On i386 a standard-call function pops its own arguments (`ret N`), a C
-function leaves them to the caller (`ret`). A mismatch links silently
-(--enable-stdcall-fixup binds GVI@12 to a plain GVI) and only corrupts the
-caller's stack at run time. For each BINARY:DEF given:
-
-- every export named in the module-definition file: its code returns with
-  `ret N`, N the bytes of its decoration (GVI = GVI@12 -> `ret $0xc`,
-  _tvl_Write@28 -> `ret $0x1c`), or with a plain `ret` when undecorated
-  (the command procedures);
-- every function whose symbol carries a decoration (dialog procedures,
-  window and timer procedures, the host's service callback): `ret N`.
-
-A function that ends in a tail call is followed into its target. A stripped
-binary is read with the symbols of the debug file its .gnu_debuglink names
-(beside it, and only when the CRC there matches).
+Checked: each export of DEF, `ret N` with N from its decoration (GVI = GVI@12
+-> `ret $0xc`) or a plain `ret` when undecorated, and every function whose
+symbol is decorated (dialog, window and timer procedures, callbacks). A tail
+call is followed into its target. A stripped binary is read with the symbols
+of the debug file its .gnu_debuglink names (beside it, CRC matching).
 
 Usage: check_ret.py OBJDUMP BINARY:DEF [BINARY[:DEF] ...]
 Prints one line per binary and the failures, and "N passed, N failed".
 """
+import bisect
 import os
 import re
 import struct
@@ -28,7 +21,7 @@ import subprocess
 import sys
 import zlib
 
-from check_dll import PE
+from check_dll import PE, Checks
 
 SYMBOL = re.compile(r"\(sec\s+1\)\(fl [^)]*\)\(ty\s+20\)\(scl\s+[23]\)\s+\(nx \d+\)\s+0x([0-9a-f]+)\s+(\S+)$")
 INSN = re.compile(r"^\s*([0-9a-f]+):\s+(?:(?:repz|rep|bnd|notrack)\s+)?(ret|jmp)\s*(\S*)")
@@ -39,33 +32,23 @@ def def_exports(path):
     out, inside = [], False
     for line in open(path, encoding="ascii"):
         line = line.split(";")[0].strip()
-        if not line:
-            continue
         if line.upper() == "EXPORTS":
             inside = True
-            continue
-        if not inside or line.split()[0].upper() in ("LIBRARY", "NAME"):
-            continue
-        m = re.match(r"([A-Za-z0-9_@]+)(?:\s*=\s*([A-Za-z0-9_@]+))?(?:\s+@(\d+))?", line)
-        name, internal, ordinal = m.group(1), m.group(2) or m.group(1), m.group(3)
-        dec = re.search(r"@(\d+)$", internal)
-        out.append((name, int(ordinal) if ordinal else None, int(dec.group(1)) if dec else None))
+        elif inside and line and line.split()[0].upper() not in ("LIBRARY", "NAME"):
+            m = re.match(r"([A-Za-z0-9_@]+)(?:\s*=\s*([A-Za-z0-9_@]+))?(?:\s+@(\d+))?", line)
+            name, internal, ordinal = m.group(1), m.group(2) or m.group(1), m.group(3)
+            dec = re.search(r"@(\d+)$", internal)
+            out.append((name, int(ordinal) if ordinal else None, int(dec.group(1)) if dec else None))
     return out
 
 
-def export_addresses(pe, image_base):
-    """{name: va} and {ordinal: va} of the export table."""
-    import struct
-    rva, _ = pe.dirs[0]
-    base, nfunc, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", pe.data, pe.off(rva) + 16)
-    by_ord = {base + i: image_base + pe.u32(funcs + 4 * i) for i in range(nfunc) if pe.u32(funcs + 4 * i)}
-    by_name = {pe.cstr(pe.u32(names + 4 * i)): by_ord[base + pe.u16(ords + 2 * i)] for i in range(nnames)}
-    return by_name, by_ord
+def run(objdump, *args, check=True):
+    return subprocess.run([objdump, *args], check=check, capture_output=True, text=True).stdout
 
 
 def debug_file(objdump, binary):
     """The separate debug file a stripped binary names, or None."""
-    dump = subprocess.run([objdump, "-s", "-j", ".gnu_debuglink", binary], capture_output=True, text=True).stdout
+    dump = run(objdump, "-s", "-j", ".gnu_debuglink", binary, check=False)
     words = re.findall(r"^ [0-9a-f]+ ((?:[0-9a-f]{2,8} ?){1,4})", dump, re.M)
     link = bytes.fromhex("".join(w.replace(" ", "") for w in words))
     if not link:
@@ -81,32 +64,21 @@ def debug_file(objdump, binary):
 class Code:
     def __init__(self, objdump, binary):
         symbols = debug_file(objdump, binary) or binary
-        headers = subprocess.run([objdump, "-h", binary], check=True, capture_output=True, text=True).stdout
-        self.text = int(re.search(r"\s\.text\s+[0-9a-f]+\s+([0-9a-f]+)", headers).group(1), 16)
-        table = subprocess.run([objdump, "-t", symbols], check=True, capture_output=True, text=True).stdout
+        self.text = int(re.search(r"\s\.text\s+[0-9a-f]+\s+([0-9a-f]+)", run(objdump, "-h", binary)).group(1), 16)
         self.symbols = {}
-        for line in table.splitlines():
+        for line in run(objdump, "-t", symbols).splitlines():
             m = SYMBOL.search(line)
             if m:
                 self.symbols.setdefault(self.text + int(m.group(1), 16), m.group(2))
-        self.starts = sorted(self.symbols)
-        self.insns = []  # (va, mnemonic, operand) of every ret and jmp
-        dis = subprocess.run([objdump, "-d", "--no-show-raw-insn", "-j", ".text", binary],
-                             check=True, capture_output=True, text=True).stdout
-        for line in dis.splitlines():
-            m = INSN.match(line)
-            if m:
-                self.insns.append((int(m.group(1), 16), m.group(2), m.group(3)))
+        self.starts = sorted(self.symbols) + [1 << 40]  # the last function ends at the sentinel
+        insns = (INSN.match(line) for line in run(objdump, "-d", "--no-show-raw-insn", "-j", ".text", binary).splitlines())
+        self.insns = [(int(m.group(1), 16), m.group(2), m.group(3)) for m in insns if m]  # every ret and jmp
 
     def ranges(self, start):
         """The address ranges of the function at start, its .cold part included."""
-        import bisect
-        out = []
         name = self.symbols.get(start)
-        for s in [start] + [a for a, n in self.symbols.items() if name and n == name + ".cold"]:
-            i = bisect.bisect_right(self.starts, s)
-            out.append((s, self.starts[i] if i < len(self.starts) else 1 << 40))
-        return out
+        cold = [a for a, n in self.symbols.items() if name and n == name + ".cold"]
+        return [(s, self.starts[bisect.bisect_right(self.starts, s)]) for s in [start] + cold]
 
     def pops(self, start, seen=None):
         """{bytes popped by each ret reachable from the function at start}."""
@@ -130,20 +102,17 @@ class Code:
 
 def main():
     objdump, targets = sys.argv[1], sys.argv[2:]
-    passed = failed = 0
+    check = Checks()
     for target in targets:
         binary, _, deffile = target.partition(":")
         code = Code(objdump, binary)
-        bad = []
-        if not code.symbols:
-            bad.append("no symbol table (stripped binary)")
+        bad = [] if code.symbols else ["no symbol table (stripped binary)"]
         checked = {}
         if deffile:
             pe = PE(open(binary, "rb").read())
-            image_base = re.search(r"ImageBase\s+([0-9a-f]+)",
-                                   subprocess.run([objdump, "-p", binary], check=True, capture_output=True,
-                                                  text=True).stdout).group(1)
-            by_name, by_ord = export_addresses(pe, int(image_base, 16))
+            named, rvas = pe.exports()
+            by_ord = {o: pe.image_base + rva for o, rva in rvas.items()}
+            by_name = {name: by_ord[o] for o, name in named.items()}
             for name, ordinal, popped in def_exports(deffile):
                 va = by_ord.get(ordinal) if ordinal is not None else by_name.get(name)
                 if va is None:
@@ -159,12 +128,10 @@ def main():
             if got != {want}:
                 bad.append(f"{name} ({kind}) must return with "
                            + (f"ret ${want:#x}" if want else "a plain ret") + f", pops {sorted(got) or 'nothing found'}")
-        print(("PASS " if not bad else "FAIL ") + f"{binary}: {len(checked)} entries return as declared")
+        check(f"{binary}: {len(checked)} entries return as declared", not bad)
         for b in bad:
             print("  " + b)
-        passed, failed = passed + (not bad), failed + bool(bad)
-    print(f"{passed} passed, {failed} failed")
-    return 0 if failed == 0 else 1
+    return check.summary()
 
 
 if __name__ == "__main__":
