@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "panel_support.h"
@@ -53,6 +54,15 @@ TEST(Housing, S24IsForcedOffAndLimitPairsAreWrittenErrorFirst)
     host.setVariable("fakestatus", 2);
     ASSERT_TRUE(Ran(host, "MaintHousing", "expect S24V checked; expect S24V disabled; escape"));
     EXPECT_EQ(Writes(host), (Lines{"TUNE:HSET 1"}));
+
+    // Every limit field reaches 100 degC, its maximum, and no further.
+    host.setVariable("fakestatus", 1);
+    for (auto [field, typed, pair] : {std::tuple<int, const char *, const char *>{27428, "100", "SYS:TMP1 50.0,100.0"},
+                                      {27429, "100.1", "SYS:TMP1 100.0,40.0"}, {27432, "100", "SYS:TMP3 55.0,100.0"},
+                                      {27433, "99.9", "SYS:TMP3 99.9,50.0"}}) {
+        ASSERT_TRUE(Ran(host, "MaintHousing", "type #" + std::to_string(field) + " = " + typed + "; click Help; escape"));
+        EXPECT_EQ(Writes(host), (Lines{"PRTC:BOUT:S24ON OFF", pair, "PRTC:BOUT:S24ON OFF"})) << field << " " << typed;
+    }
 }
 
 TEST(Vacuum, SingleTurboAndAfcChangeTheSwitchOff)
