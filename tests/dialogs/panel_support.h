@@ -54,14 +54,17 @@ inline Lines Unknown(const cphost::Host &host)
     return out;
 }
 
-// Runs a command with a script: it must end normally and send the instrument
-// nothing it does not know.
+// Runs a command with a script: it must end normally, send the instrument
+// nothing it does not know, and leave no window property, timer or memory
+// block behind.
 inline ::testing::AssertionResult Ran(cphost::Host &host, const char *command, const std::string &script)
 {
     if (host.run(command, {}, script) != 0)
         return ::testing::AssertionFailure() << command << ": " << host.error();
     for (const std::string &line : Unknown(host))
         return ::testing::AssertionFailure() << command << ": " << line;
+    for (const std::string &left : host.leftovers())
+        return ::testing::AssertionFailure() << command << " left behind " << left;
     return ::testing::AssertionSuccess();
 }
 
