@@ -57,8 +57,8 @@ void PollInputs(PluginHandle handle, HWND dialog)
 }
 
 /* The tolerance, and the limits (the instrument keeps the upper first). */
-const StoredPair kTolerance = {"SYS:TMPST?", "SYS:TMPST", IDC_SC_TOLERANCE, 1529, 0, 0};
-const StoredPair kLimits = {"SYS:TMPSH?", "SYS:TMPSH", IDC_SC_UPPER, 1530, IDC_SC_LOWER, 1609};
+const StoredPair kTolerance = {"SYS:TMPST", IDC_SC_TOLERANCE, 1529, 0, 0};
+const StoredPair kLimits = {"SYS:TMPSH", IDC_SC_UPPER, 1530, IDC_SC_LOWER, 1609};
 
 void ApplyState(PluginHandle handle, HWND dialog, int state, int opening)
 {

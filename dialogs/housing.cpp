@@ -35,8 +35,8 @@ const FrameInput kInputs[] = {
 
 /* The stored limit pairs: the instrument keeps the error limit first. */
 const StoredPair kLimits[] = {
-    {"SYS:TMP1?", "SYS:TMP1", IDC_HSG_TMP1_ERROR, 1557, IDC_HSG_TMP1_WARN, 1558},
-    {"SYS:TMP3?", "SYS:TMP3", IDC_HSG_TMP3_ERROR, 1559, IDC_HSG_TMP3_WARN, 1560},
+    {"SYS:TMP1", IDC_HSG_TMP1_ERROR, 1557, IDC_HSG_TMP1_WARN, 1558},
+    {"SYS:TMP3", IDC_HSG_TMP3_ERROR, 1559, IDC_HSG_TMP3_WARN, 1560},
 };
 
 void PollInputs(PluginHandle handle, HWND dialog)

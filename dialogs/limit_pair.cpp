@@ -23,7 +23,9 @@ void ShowValue(PluginHandle handle, HWND dialog, int field, int paramDef, double
 
 void ShowStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
 {
-    const char *reply = QueryInstrument(dialog, pair.query);
+    char query[64];
+    snprintf(query, sizeof query, "%s?", pair.command);
+    const char *reply = QueryInstrument(dialog, query);
     double first = ReplyField(1, reply), second = ReplyField(2, reply);
     ShowValue(handle, dialog, pair.first, pair.firstDef, first);
     if (pair.second != 0)

@@ -14,8 +14,7 @@
 #include "frame.h"
 
 struct StoredPair {
-    const char *query;     /* "SYS:TMP1?" */
-    const char *command;   /* "SYS:TMP1"; the values follow after a blank */
+    const char *command;   /* "SYS:TMP1": read with "SYS:TMP1?", written with a blank and the values */
     int first, firstDef;   /* field and parameter definition of reply field 1 */
     int second, secondDef; /* of reply field 2; 0: a single value */
 };

@@ -35,11 +35,11 @@ const FrameInput kCombinedFlow = {"PRTC:AIN:RFWCIF?", 1, IDC_WTR_FLOW1, InputAna
 const FrameInput kWaterTemp = {"PRTC:AIN:TMPC?", 1, IDC_WTR_TEMP, InputAnalog, "%.1f", 0};
 
 /* The stored limits: one or two fields each, written together. */
-const StoredPair kFirstFlow = {"SYS:FSIF?", "SYS:FSIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
-const StoredPair kCombinedFlowLimit = {"SYS:RFWCIF?", "SYS:RFWCIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
-const StoredPair kSecondFlow = {"SYS:FSRF?", "SYS:FSRF", IDC_WTR_FLOW2_ERR, 1565, IDC_WTR_FLOW2_WARN, 1566};
-const StoredPair kTempLow = {"SYS:TMPCL?", "SYS:TMPCL", IDC_WTR_TEMP_WARNL, 1608, 0, 0};
-const StoredPair kTempHigh = {"SYS:TMPC?", "SYS:TMPC", IDC_WTR_TEMP_ERRH, 1561, IDC_WTR_TEMP_WARNH, 1562};
+const StoredPair kFirstFlow = {"SYS:FSIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
+const StoredPair kCombinedFlowLimit = {"SYS:RFWCIF", IDC_WTR_FLOW1_ERR, 1563, IDC_WTR_FLOW1_WARN, 1564};
+const StoredPair kSecondFlow = {"SYS:FSRF", IDC_WTR_FLOW2_ERR, 1565, IDC_WTR_FLOW2_WARN, 1566};
+const StoredPair kTempLow = {"SYS:TMPCL", IDC_WTR_TEMP_WARNL, 1608, 0, 0};
+const StoredPair kTempHigh = {"SYS:TMPC", IDC_WTR_TEMP_ERRH, 1561, IDC_WTR_TEMP_WARNH, 1562};
 
 /* The second-flow row, out of use in the combined layout. */
 const int kSecondFlowRow[] = {IDC_WTR_FLOW2_L, IDC_WTR_FLOW2,     IDC_WTR_FLOW2_U, IDC_WTR_LIM2_L,
