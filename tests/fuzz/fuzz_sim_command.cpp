@@ -7,22 +7,13 @@
 #include <vector>
 
 #include "fuzz_fail.h"
-#include "sim_engine.h"
-
-static void NoSleep(unsigned) {}
-static double NoClock() { return 0; }
+#include "fuzz_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1 || size > 4096)
         return 0;
-    static tvsim::Platform platform{NoSleep, NoClock};
-    static tvsim::Engine engine(platform);
-    // A reset rebuilds the whole instrument (about 10 ms an input under the
-    // sanitizers): the state is carried over 64 inputs, then rebuilt.
-    static unsigned inputs = 0;
-    if (inputs++ % 64 == 0)
-        engine.Reset();
+    tvsim::Engine &engine = FuzzEngine();
     const uint32_t replySize = data[0] == 0 ? 0 : (data[0] == 1 ? 1 : 256);
     const char *text = reinterpret_cast<const char *>(data + 1);
     const size_t length = size - 1;

@@ -10,11 +10,8 @@
 #include <string>
 
 #include "fuzz_fail.h"
-#include "sim_engine.h"
+#include "fuzz_engine.h"
 #include "sim_scenario.h"
-
-static void NoSleep(unsigned) {}
-static double NoClock() { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -26,12 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     if (lower.find("memory") != std::string::npos)
         return 0;
-    static tvsim::Platform platform{NoSleep, NoClock};
-    static tvsim::Engine engine(platform);
-    // Rebuilt every 64 inputs, as in fuzz_sim_command.
-    static unsigned inputs = 0;
-    if (inputs++ % 64 == 0)
-        engine.Reset();
+    tvsim::Engine &engine = FuzzEngine();
     std::string error;
     int rc = tvsim::ApplyScenarioText(engine, text, "fuzz.ini", "/nonexistent", &error);
     if (rc == tvsim::ScenarioInvalid && error.find("fuzz.ini:") == std::string::npos)

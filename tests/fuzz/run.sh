@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The long fuzz run: every target for RUNS executions (default 1 000 000)
+# The long fuzz run: every target built for RUNS executions (default 1 000 000)
 # from its seed corpus, one after the other, each line of the summary giving
 # executions, time, speed, corpus size and coverage. Stops at the first
 # finding (the input is kept in the build folder as crash-*).
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 build=${1:-build-fuzz}
 runs=${2:-1000000}
 shift $(( $# < 2 ? $# : 2 ))
-targets=${*:-reply_field numeric format_slots rom_format sim_command sim_scenario}
+targets=${*:-$(cd "$build" && ls fuzz_* | sed -n 's/^fuzz_\([a-z_]*\)$/\1/p')}
 for target in $targets; do
   work=$build/corpus/$target
   mkdir -p "$work"

@@ -82,9 +82,11 @@ TEST_F(SimTest, SlowReplyAndLatency)
     EXPECT_GE(ms([&] { EXPECT_EQ(Ask("PRTC:AIN:TMP3?").text, "31.8\n"); }), 140.0);
     tvsim_SetLatency(40);
     double before = tvsim_BusyMicroseconds();
+    unsigned exchanges = tvsim_ExchangeCount();
     EXPECT_GE(ms([&] { Say("PRTC:BOUT:SVW ON"); }), 35.0);
     EXPECT_GE(ms([&] { Ask("PRTC:AIN:TMP1?"); }), 35.0);
     EXPECT_GE(tvsim_BusyMicroseconds() - before, 70000.0);
+    EXPECT_EQ(tvsim_ExchangeCount() - exchanges, 2u);
 }
 
 TEST_F(SimTest, BadFaultRulesAreRefused)
