@@ -24,6 +24,7 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 AREAS = ("plugin", "link", "fields", "dialogs", "memory")
@@ -41,12 +42,10 @@ def code_part(line):
     """The line with its string literals blanked and a // comment cut, so
     that operators are only looked for in code."""
     blanked = STRING.sub(lambda m: '"' + " " * (len(m.group(0)) - 2) + '"', line)
-    cut = blanked.find("//")
-    if cut >= 0:
-        blanked = blanked[:cut] + " " * (len(blanked) - cut)
-    cut = blanked.find("/*")
-    if cut >= 0:
-        blanked = blanked[:cut] + " " * (len(blanked) - cut)
+    for marker in ("//", "/*"):
+        cut = blanked.find(marker)
+        if cut >= 0:
+            blanked = blanked[:cut] + " " * (len(blanked) - cut)
     return blanked
 
 
@@ -170,13 +169,11 @@ def all_candidates(source):
                 if old != new:
                     ident = hashlib.sha1(("%s|%s|%s" % (rel, old.strip(), new.strip())).encode()).hexdigest()[:8]
                     out.append(dict(id=ident, kind=kind, file=rel, line=n, old=old, new=new, what=what))
-    # one mutant per identity (the same change on the same text)
-    seen, unique = set(), []
+    # one mutant per identity (the same change on the same text), the first kept
+    unique = {}
     for c in out:
-        if c["id"] not in seen:
-            seen.add(c["id"])
-            unique.append(c)
-    return unique
+        unique.setdefault(c["id"], c)
+    return list(unique.values())
 
 
 def draw(cands, seed):
@@ -222,7 +219,6 @@ FIRST = {
 def run(cmd, cwd, timeout):
     """Runs a command with its output in a file, not a pipe: Wine's server
     and a crash's debugger outlive the program and would hold a pipe open."""
-    import tempfile
     with tempfile.TemporaryFile() as log:
         try:
             rc = subprocess.run(cmd, cwd=cwd, stdout=log, stderr=subprocess.STDOUT, timeout=timeout).returncode
@@ -261,13 +257,11 @@ def test_plan(mutant, with_reliability):
     plan += [("panel_tests", []), ("memory_tests", []), ("host_tests", []), ("dll_layout", None), ("dll_ret", None)]
     if with_reliability:
         plan.append(("reliability_tests", []))
-    seen, out = set(), []
-    for step in plan:
-        key = (step[0], tuple(step[1] or ()))
-        if key not in seen:
-            seen.add(key)
-            out.append(step)
-    return out
+    # each program and filter once, at its first place
+    steps = {}
+    for program, args in plan:
+        steps.setdefault((program, tuple(args or ())), (program, args))
+    return list(steps.values())
 
 
 # The portable sources also run natively under the sanitizers.
