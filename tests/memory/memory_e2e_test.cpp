@@ -71,7 +71,8 @@ protected:
 // Each block's query, answered before its progress line; the file holds each
 // block's address and reply (the line feed taken off, at most 255
 // characters), lines ending CR LF. Only characters 3 to 6 of the address
-// text count, in either case; anything else there reads as address 0. The
+// text count, in either case; anything else there reads as address 0 (each
+// form: rom_format_test; here the hostile texts through the host). The
 // instrument refuses a block past FFFF: its line keeps the address, no data.
 TEST_F(MemoryCommand, ReadRomQueriesProgressAndFile)
 {
@@ -79,9 +80,8 @@ TEST_F(MemoryCommand, ReadRomQueriesProgressAndFile)
     const Row rows[] = {
         {"#H00A0", "32", 0xA0, 32, -1}, {"#HFFF0", "32", 0xFFF0, 32, -1}, {"#H0000", "16", 0, 16, -1},
         {"#H0000", "15.6", 0, 16, -1}, {"#H0000", "100", 0, 100, -1}, {"#H0000", "8192", 0, 8192, -1},
-        {"#h00a0", "16", 0xA0, 16, -1}, {"#HXYZ1", "16", 0, 16, -1}, {"#H12", "16", 0, 16, -1},
         {std::string(10000, '#'), "16", 0, 16, -1}, {"#H00A0" + std::string(10000, 'Z'), "16", 0xA0, 16, -1},
-        {"\x01\x02\xff\xfe\x80\x7f", "16", 0, 16, -1}, {"#H%s%n%p", "16", 0, 16, -1}, {"#HffFF", "16", 0xFFFF, 16, -1},
+        {"\x01\x02\xff\xfe\x80\x7f", "16", 0, 16, -1}, {"#H%s%n%p", "16", 0, 16, -1},
         {"#H0000", "16", 0, 16, 0}, {"#H0000", "16", 0, 16, 1}, {"#H0000", "16", 0, 16, 90}, {"#H0000", "16", 0, 16, 253},
         {"#H0000", "16", 0, 16, 254}, {"#H0000", "16", 0, 16, 255}, {"#H0000", "16", 0, 16, 300},
     };
@@ -118,8 +118,7 @@ TEST_F(MemoryCommand, RefusedArguments)
 {
     const std::string path = file("refused.rom");
     std::vector<std::vector<std::string>> refused = {{}, {"#H0000"}, {"#H0000", "32"}};
-    for (const char *count : {"15", "15.4", "15.49999", "8193", "8192.5", "8192.5000001", "0", "-0", "-1", "-16",
-                              "1e300", "-1e300", "1e-300"})
+    for (const char *count : {"15", "15.49999", "8193", "8192.5", "0", "-0", "-16", "1e300", "-1e300", "1e-300"})
         refused.push_back({"#H0000", count, path});
     for (const auto &args : refused) {
         const std::string what = args.size() > 1 ? args[1] : std::to_string(args.size()) + " argument(s)";
