@@ -35,7 +35,7 @@ inline std::vector<std::string> only(const std::vector<std::string> &lines, std:
     return out;
 }
 
-inline std::string readFile(const char *path)
+inline std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
@@ -43,7 +43,7 @@ inline std::string readFile(const char *path)
     return s.str();
 }
 
-inline void writeFile(const char *path, const std::string &text)
+inline void writeFile(const std::string &path, const std::string &text)
 {
     std::ofstream(path, std::ios::binary) << text;
 }

@@ -33,6 +33,8 @@ TEST(Program, ExitStatusesAndTheFirstLineOfTheReason)
         {{"NoSuch"}, 2, "cphost: unknown command 'NoSuch' (the plug-in registers: TestPanel, TestArgs, TestFormat, "
                         "TestOption, TestFail, TestSend)"},
         {{"--do", "click Valve", "TestPanel"}, 3, "cphost: action 'click Valve': 'Valve' is disabled"},
+        {{"--plugin", "C:\\no-such.dll", "TestFail"}, 4,
+         "cphost: plug-in C:\\no-such.dll cannot be loaded (error 126)"},
         {{"--do", "", "TestFail"}, 1, ""},
         {{"--set", "leak=1", "--do", "escape", "TestPanel"}, 0, "cphost: left behind: dialog 901: timer 1 not killed"},
     };

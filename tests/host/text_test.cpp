@@ -61,7 +61,6 @@ TEST(Format, ConversionsTakeTheirSlotsAsThePluginFillsThem)
     };
     for (const auto &c : cases)
         EXPECT_EQ(fmt(c.format, c.slots, c.size), c.text) << c.format;
-    EXPECT_EQ(fmt("%070.1f", Slots().put(0, 1.0)).size(), kFormatOutputLimit - 1);
     if (sizeof(void *) == 4) {  // text slots carry 32-bit pointers of this process
         const char *word = "pump";
         EXPECT_EQ(fmt("[%-6s]%c", Slots().put(0, (uint32_t)(uintptr_t)word).put(1, (uint32_t)'A')), "[pump  ]A");

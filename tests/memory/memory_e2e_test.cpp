@@ -1,5 +1,6 @@
 // ReadRom and WriteRom end to end: the real TORVEX2.dll in the in-process
-// host, talking to the simulated instrument (TELVOR.dll), with real files.
+// host, talking to the simulated instrument (TELVOR.dll), with real files. (A
+// backup restored and backed up again: romtool_tests, each file of its table.)
 #include <windows.h>
 #include <psapi.h>
 
@@ -14,7 +15,7 @@
 #include <vector>
 
 #include "cphost/host.h"
-#include "telvor/telvor_sim.h"
+#include "tests/host/host_support.h"
 
 namespace {
 
@@ -25,37 +26,8 @@ std::string Hex(const char *form, unsigned a, unsigned b = 0, unsigned c = 0)
     return text;
 }
 
-std::string ReadAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteAll(const std::string &path, const std::string &data)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
-}
-
-// Lines of a backup file, each without its CR LF; the text must end with one.
-std::vector<std::string> FileLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(text.size(), start) << "the file does not end with CR LF";
-    return lines;
-}
-
 // A restorable line: address, count and 79 characters of data.
 std::string RecordLine(unsigned address, char fill) { return Hex("#H%04X,16,", address) + std::string(79, fill) + "\r\n"; }
-
-std::vector<unsigned char> SimMemory(unsigned count)
-{
-    std::vector<unsigned char> image(count);
-    tvsim_ReadMemory(0, image.data(), count);
-    return image;
-}
 
 class MemoryCommand : public ::testing::Test {
 protected:
@@ -82,20 +54,12 @@ protected:
         return rc;
     }
 
-    // Transcript lines that start with `prefix`, with the prefix removed.
-    std::vector<std::string> Lines(const std::string &prefix) const
-    {
-        std::vector<std::string> out;
-        for (const std::string &line : host.transcript())
-            if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(line.substr(prefix.size()));
-        return out;
-    }
-
-    size_t InstrumentTraffic() const { return Lines("? ").size() + Lines("> ").size(); }
+    std::vector<std::string> Lines(const std::string &prefix) const { return only(host.transcript(), {prefix}); }
+    size_t InstrumentTraffic() const { return only(host.transcript(), {"? ", "> "}).size(); }
 
     void ExpectRefused(const char *message, const std::string &what)
     {
-        EXPECT_EQ(std::vector<std::string>{std::string("\"") + message + "\""}, Lines("status 1 ")) << what;
+        EXPECT_EQ(std::vector<std::string>{std::string("status 1 \"") + message + "\""}, Lines("status 1 ")) << what;
         EXPECT_EQ(0u, Lines("status 0 ").size()) << what;
         EXPECT_EQ(0u, InstrumentTraffic()) << what << ": nothing may reach the instrument before the checks pass";
     }
@@ -107,7 +71,8 @@ protected:
 // Each block's query, answered before its progress line; the file holds each
 // block's address and reply (the line feed taken off, at most 255
 // characters), lines ending CR LF. Only characters 3 to 6 of the address
-// text count, in either case; anything else there reads as address 0. The
+// text count, in either case; anything else there reads as address 0 (each
+// form: rom_format_test; here the hostile texts through the host). The
 // instrument refuses a block past FFFF: its line keeps the address, no data.
 TEST_F(MemoryCommand, ReadRomQueriesProgressAndFile)
 {
@@ -115,9 +80,8 @@ TEST_F(MemoryCommand, ReadRomQueriesProgressAndFile)
     const Row rows[] = {
         {"#H00A0", "32", 0xA0, 32, -1}, {"#HFFF0", "32", 0xFFF0, 32, -1}, {"#H0000", "16", 0, 16, -1},
         {"#H0000", "15.6", 0, 16, -1}, {"#H0000", "100", 0, 100, -1}, {"#H0000", "8192", 0, 8192, -1},
-        {"#h00a0", "16", 0xA0, 16, -1}, {"#HXYZ1", "16", 0, 16, -1}, {"#H12", "16", 0, 16, -1},
         {std::string(10000, '#'), "16", 0, 16, -1}, {"#H00A0" + std::string(10000, 'Z'), "16", 0xA0, 16, -1},
-        {"\x01\x02\xff\xfe\x80\x7f", "16", 0, 16, -1}, {"#H%s%n%p", "16", 0, 16, -1}, {"#HffFF", "16", 0xFFFF, 16, -1},
+        {"\x01\x02\xff\xfe\x80\x7f", "16", 0, 16, -1}, {"#H%s%n%p", "16", 0, 16, -1},
         {"#H0000", "16", 0, 16, 0}, {"#H0000", "16", 0, 16, 1}, {"#H0000", "16", 0, 16, 90}, {"#H0000", "16", 0, 16, 253},
         {"#H0000", "16", 0, 16, 254}, {"#H0000", "16", 0, 16, 255}, {"#H0000", "16", 0, 16, 300},
     };
@@ -143,7 +107,7 @@ TEST_F(MemoryCommand, ReadRomQueriesProgressAndFile)
             content += Hex("#H%04X,16,", a) + (r.reply >= 0 ? reply : i < replies.size() ? replies[i] : "").substr(0, 255) + "\r\n";
         }
         EXPECT_EQ(expected, sequence) << what;
-        EXPECT_EQ(content, ReadAll(path)) << what;
+        EXPECT_EQ(content, readFile(path)) << what;
         if (r.first == 0xFFF0) { EXPECT_EQ(89u + 2u, content.find("#H10000,16,\r\n")) << what; }
     }
 }
@@ -154,8 +118,7 @@ TEST_F(MemoryCommand, RefusedArguments)
 {
     const std::string path = file("refused.rom");
     std::vector<std::vector<std::string>> refused = {{}, {"#H0000"}, {"#H0000", "32"}};
-    for (const char *count : {"15", "15.4", "15.49999", "8193", "8192.5", "8192.5000001", "0", "-0", "-1", "-16",
-                              "1e300", "-1e300", "1e-300"})
+    for (const char *count : {"15", "15.49999", "8193", "8192.5", "0", "-0", "-16", "1e300", "-1e300", "1e-300"})
         refused.push_back({"#H0000", count, path});
     for (const auto &args : refused) {
         const std::string what = args.size() > 1 ? args[1] : std::to_string(args.size()) + " argument(s)";
@@ -180,7 +143,7 @@ TEST_F(MemoryCommand, FilesThatCannotBeUsed)
 {
     const std::string keep = RecordLine(0x10, 'K') + std::string(100, 'Z');  // two records
     // Wine running as root does not enforce the read-only attribute on writes.
-    WriteAll(file("probe"), "");
+    writeFile(file("probe"), "");
     SetFileAttributesA(file("probe").c_str(), FILE_ATTRIBUTE_READONLY);
     HANDLE probe = CreateFileA(file("probe").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     const bool readOnlyEnforced = probe == INVALID_HANDLE_VALUE;
@@ -195,7 +158,7 @@ TEST_F(MemoryCommand, FilesThatCannotBeUsed)
     for (const Row &r : rows) {
         HANDLE held = INVALID_HANDLE_VALUE;
         if (r.held) {
-            WriteAll(r.name, keep);
+            writeFile(r.name, keep);
             if (r.held == 'R' || r.held == 'O') SetFileAttributesA(r.name.c_str(), FILE_ATTRIBUTE_READONLY);
             if (r.held != 'O') {
                 held = CreateFileA(r.name.c_str(), r.held == 'W' ? GENERIC_WRITE : GENERIC_READ,
@@ -212,11 +175,11 @@ TEST_F(MemoryCommand, FilesThatCannotBeUsed)
         if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
         if (r.readRomRefused) {
             ExpectRefused("Invalid Filename!", "ReadRom " + r.name);
-            if (r.held) { EXPECT_EQ(keep, ReadAll(r.name)) << r.name; }
+            if (r.held) { EXPECT_EQ(keep, readFile(r.name)) << r.name; }
         } else {
-            std::vector<std::string> lines = FileLines(ReadAll(r.name));
-            ASSERT_EQ(1u, lines.size()) << r.name;
-            EXPECT_EQ(0u, lines[0].rfind("#H0000,16,", 0)) << r.name;
+            const std::string text = readFile(r.name);  // one line, ending CR LF
+            EXPECT_EQ(0u, text.rfind("#H0000,16,", 0)) << r.name;
+            EXPECT_EQ(text.size() - 2, text.find("\r\n")) << r.name;
         }
     }
 }
@@ -242,44 +205,20 @@ TEST_F(MemoryCommand, WriteRomSendsWholeRecords)
     };
     for (const Row &r : rows) {
         const std::string what = r.text.substr(0, 20) + " (" + std::to_string(r.text.size()) + " bytes)";
-        WriteAll(file("w.rom"), r.text);
+        writeFile(file("w.rom"), r.text);
         host.setVariable("_offline", r.offline);
         ASSERT_EQ(0, Run("WriteRom", {file("w.rom")})) << what;
         host.setVariable("_offline", 0);
         std::vector<std::string> sent;
         std::string labels;
         for (size_t i = 0; i < r.records && !r.offline; ++i)
-            sent.push_back("POC:EROM " + std::string(r.text.substr(i * 91, 90).c_str()));
-        for (const std::string &label : Lines("status 0 ")) labels += label.substr(1, label.size() - 2) + " ";
+            sent.push_back("> POC:EROM " + std::string(r.text.substr(i * 91, 90).c_str()));
+        for (const std::string &label : Lines("status 0 ")) labels += label.substr(10, label.size() - 11) + " ";
         EXPECT_EQ(sent, Lines("> ")) << what;
         EXPECT_EQ(0u, Lines("? ").size()) << what;
         EXPECT_EQ(r.records, Lines("status 0 ").size()) << what;
         if (r.labels) { EXPECT_EQ(r.labels, labels) << what; }
     }
-}
-
-// Backed up, restored into a cleared memory and backed up again in one
-// session: the memory as it was and the same file, byte for byte.
-TEST_F(MemoryCommand, BackupRestoreBackupRoundTrip)
-{
-    ASSERT_EQ(0, host.beginSession()) << host.error();
-    std::vector<unsigned char> image = SimMemory(8192);
-    for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<unsigned char>(image[i] ^ 0x5A ^ (i >> 4));
-    tvsim_WriteMemory(0, image.data(), 8192);
-    ASSERT_EQ(0, Run("ReadRom", {"#H0000", "8192", file("first.rom")}));
-    std::vector<std::string> lines = FileLines(ReadAll(file("first.rom")));
-    ASSERT_EQ(512u, lines.size());
-    for (const std::string &line : lines) ASSERT_EQ(89u, line.size()) << "not restorable: " << line;
-    ASSERT_EQ(image, SimMemory(8192)) << "reading must not change the memory";
-
-    const std::vector<unsigned char> cleared(8192, 0);
-    tvsim_WriteMemory(0, cleared.data(), 8192);
-    ASSERT_EQ(0, Run("WriteRom", {file("first.rom")}));
-    EXPECT_EQ(512u, Lines("> ").size());
-    EXPECT_EQ(image, SimMemory(8192)) << "the restore must reproduce the backed-up memory byte for byte";
-    ASSERT_EQ(0, Run("ReadRom", {"#H0000", "8192", file("second.rom")}));
-    EXPECT_EQ(0, host.endSession()) << host.error();
-    EXPECT_TRUE(ReadAll(file("first.rom")) == ReadAll(file("second.rom"))) << "the second backup differs from the first";
 }
 
 // A restore reads one record at a time: its memory stays flat whatever the
