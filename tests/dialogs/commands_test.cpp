@@ -21,21 +21,6 @@ int Opens(cphost::Host &host, const char *command)
 
 } // namespace
 
-TEST(CommandProcedures, FixedTemplatesAndTheResultInButton)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    const std::pair<const char *, int> fixed[] = {
-        {"MaintVacuum", 225}, {"MaintQP", 261}, {"MaintDetector", 267}, {"MaintOctPole", 266}, {"MaintWater", 268},
-        {"MaintSC", 270},     {"MaintPeriPump", 271}, {"MaintXYZ", 272}, {"MaintHousing", 274}};
-    for (const auto &c : fixed) {
-        EXPECT_EQ(Opens(host, c.first), c.second) << c.first;
-        double button = 0;
-        ASSERT_TRUE(host.variable("_BUTTON", &button));
-        EXPECT_EQ(button, 1.0) << c.first;
-    }
-}
-
 TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
 {
     cphost::Host host;
@@ -52,12 +37,8 @@ TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
     EXPECT_EQ(Opens(host, "MaintRF"), 226);
     host.setVariable("_AFC", 0.0);
     EXPECT_EQ(Opens(host, "MaintGas"), 269);
-}
 
-TEST(CommandProcedures, OptionFileValueIsUsedUnchangedWhenNonZero)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
+    // An option file value counts whole when it is not 0.
     host.setOption("OPT_PMP2", 2);
     ASSERT_TRUE(Ran(host, "MaintPeriPump", "expect Sample Pump: enabled; escape"));
     host.setOption("OPT_PMP2", 0);
