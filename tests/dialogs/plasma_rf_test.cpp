@@ -72,7 +72,7 @@ TEST(PlasmaRf, OpeningAndClosingByStateAndOptions)
         {2, {{"OPT_OPGS", 1}}, {},
          "expect Enter disabled; expect Plasma On disabled; expect Plasma Off disabled; expect Open Ar Gas Valve "
          "disabled; expect RF Oscilation On disabled; expect Nebulizer Pump: disabled; expect Optional Gas: disabled; "
-         "expect System Parameters... enabled; escape",
+         "expect System Parameters... enabled; expect #22620 disabled; expect #22622 disabled; escape",
          {"TUNE:HSET 1"}},
     };
     for (const Case &c : cases) {
@@ -136,11 +136,12 @@ TEST(PlasmaRf, ClassicAndNewGeneratorQuerySets)
 TEST(PlasmaRf, SequenceStatusEnablesByItsRoundedValue)
 {
     const std::string idle = "expect Plasma On enabled; expect Plasma Off disabled; expect Enter enabled; "
-                             "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; "
+                             "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; expect #22620 enabled; "
                              "expect Outputs/Forward Power: disabled; expect Nebulizer Pump: enabled; ";
     const std::string on = "expect Plasma On disabled; expect Plasma Off enabled; expect Enter disabled; "
                            "expect Outputs/Series C Pos: disabled; expect Optional Gas: disabled; expect Igniter On disabled; "
-                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; ";
+                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; "
+                           "expect Outputs/Forward Power: disabled; expect #22622 enabled; ";
     const std::string locked = "expect Plasma On disabled; expect Plasma Off disabled; expect Enter disabled; "
                                "expect Plasma Gas: disabled; ";
     cphost::Host host;
@@ -152,14 +153,16 @@ TEST(PlasmaRf, SequenceStatusEnablesByItsRoundedValue)
     EXPECT_EQ(Writes(host), Twice(Reset(true, false)));
 }
 
-// Nothing is sent for the 0 "Forward Power:" shows while the oscillator is off.
+// Nothing is sent for the 0 "Forward Power:" shows while the oscillator is off. The gate
+// greys and enables the field alone: its caption and its "W" keep what opening gave them.
 TEST(PlasmaRf, OutputsAndTheForwardPowerGate)
 {
     cphost::Host host;
     host.setVariable("fakestatus", 1);
     ASSERT_TRUE(Ran(host, "MaintRF", "click RF Oscilation On; expect Outputs/Forward Power: enabled; "
                     "type Outputs/Forward Power: = 2500.7; click RF Oscilation On; "
-                    "expect Outputs/Forward Power: disabled; expect Outputs/Forward Power: = 0; "
+                    "expect Outputs/Forward Power: disabled; expect #22620 enabled; expect #22622 enabled; "
+                    "expect Outputs/Forward Power: = 0; "
                     "click RF Oscilation On; expect Outputs/Forward Power: = 0; click Enable SR Remote; "
                     "click Cooling Fan On; click +48V PS (S24V) On; click Igniter On; click Open Ar Gas Valve; "
                     "click Open Water Valve; click Initialize XYZ Stage; type Reflected Power Lmt: = 600; "

@@ -53,39 +53,11 @@ TEST(SystemParameters, UpdateWritesOnlyCorrectedValuesHoweverItIsPressed)
         cphost::Host host;
         host.setVariable("fakestatus", 1);
         host.addReply("SYS:IGNT:PF?", "100,1200,1300");
-        ASSERT_EQ(host.run(c.command, {}, std::string("click System Parameters...; ") + c.keys + "; escape"), 0)
-            << c.keys << ": " << host.error();
+        ASSERT_TRUE(Ran(host, c.command, std::string("click System Parameters...; ") + c.keys + "; escape")) << c.keys;
         Lines stored = StoredWrites(host);
         ASSERT_EQ(stored.size(), c.records) << c.keys;
         EXPECT_EQ(stored[c.index], c.record) << c.keys;
         EXPECT_TRUE(Has(host, std::string("end ") + (c.records == 14 ? "259" : "258") + " 1")) << c.keys;
-        EXPECT_EQ(Unknown(host), Lines{}) << c.keys;
-    }
-}
-
-// The forward-power gate greys and enables the field alone: its caption and
-// its "W" keep what opening gave them (enabled in state 1, grey in state 2).
-TEST(PlasmaRf, ForwardPowerGateSwitchesTheFieldNotItsLabels)
-{
-    const struct {
-        int state;
-        const char *status;  // the plasma sequence status the instrument reports
-        const char *keys;
-        const char *field, *labels;
-    } cases[] = {
-        {1, "0", "click RF Oscilation On", "enabled", "enabled"},
-        {1, "0", "click RF Oscilation On; click RF Oscilation On", "disabled", "enabled"},
-        {1, "0", "tick", "disabled", "enabled"},
-        {1, "2", "tick", "disabled", "enabled"},
-        {2, "0", "tick", "disabled", "disabled"},
-    };
-    for (const auto &c : cases) {
-        cphost::Host host;
-        host.setVariable("fakestatus", c.state);
-        host.addReply("PLSM:STAT?", c.status);
-        std::string keys = std::string(c.keys) + "; expect Outputs/Forward Power: " + c.field + "; expect #22620 " +
-                           c.labels + "; expect #22622 " + c.labels + "; escape";
-        EXPECT_EQ(host.run("MaintRF", {}, keys), 0) << c.keys << ": " << host.error();
     }
 }
 
@@ -108,10 +80,8 @@ TEST(Replies, TextsThatAreNoDecimalNumberReadAsZero)
         host.setVariable("fakestatus", 1);
         host.addReply("PRTC:AIN:TMPSH?", c.reply);
         host.addReply("SYS:TMPSH?", std::string(c.reply) + "," + c.reply);
-        ASSERT_EQ(host.run("MaintSC", {}, std::string("expect Temperature(H): = ") + c.shown +
-                                              "; set Upper Limit: = 12; escape"),
-                  0)
-            << c.reply << ": " << host.error();
+        ASSERT_TRUE(Ran(host, "MaintSC", std::string("expect Temperature(H): = ") + c.shown +
+                                             "; set Upper Limit: = 12; escape")) << c.reply;
         EXPECT_EQ(StoredWrites(host), (Lines{std::string("SYS:TMPSH 12.0,") + c.lower})) << c.reply;
     }
 }
