@@ -244,9 +244,7 @@ TEST(Lenses, FieldsSendTheirOwnLensAndReadBack)
 TEST(Lenses, CeOmegaLensesAreRenamedOnlyWithAllThreeSwitches)
 {
     cphost::Host host;
-    host.setVariable("_Lens", 1);
-    host.setVariable("_Lens2", 1);
-    host.setVariable("_Lens3", 1);
+    Set(host, "_Lens=1 _Lens2=1 _Lens3=1");
     Drive(host, "MaintLens", 0,
         "expect #32032 = Omega Bias-ce:; expect #32033 = Omega Lens-ce:; expect #32062 = Omega Bias-ce:; "
         "expect #32063 = Omega Lens-ce:; escape");
@@ -292,9 +290,7 @@ TEST(LensCalibration, TemplatesReadTheirPairsAndWriteWholePairs)
         EXPECT_TRUE(Has(host, "end " + std::to_string(c.templ) + " 1"));
     }
     cphost::Host host;
-    host.setVariable("_Lens", 1);
-    host.setVariable("_Lens2", 1);
-    host.setVariable("_Lens3", 1);
+    Set(host, "_Lens=1 _Lens2=1 _Lens3=1");
     Drive(host, "CalLens", 2, "expect #2000 = Omega Lens-ce:; expect #2001 = Omega Bias-ce:; escape");
     EXPECT_EQ(Writes(host), Lines{"TUNE:HSET 1"});
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,20 @@ namespace panels {
 
 using Lines = std::vector<std::string>;
 
+// Sets host variables from "NAME=NUMBER" words separated by blanks; a word
+// "file:NAME=NUMBER" is an entry of the installation's option file instead.
+inline void Set(cphost::Host &host, const std::string &words)
+{
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        const size_t eq = word.find('=');
+        const double value = std::atof(word.c_str() + eq + 1);
+        if (word.rfind("file:", 0) == 0)
+            host.setOption(word.substr(5, eq - 5), static_cast<long>(value));
+        else
+            host.setVariable(word.substr(0, eq), value);
+    }
+}
 
 // The instrument writes of the last run, in order (the "> ..." lines).
 inline Lines Writes(const cphost::Host &host)

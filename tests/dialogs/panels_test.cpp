@@ -107,12 +107,12 @@ TEST(Vacuum, EveryOutputSendsItsOnAndOffCommands)
 {
     auto onOff = [](const char *word) { return Lines{std::string(word) + " ON", std::string(word) + " OFF"}; };
     const struct {
-        int styleB, afc;
+        const char *variables;
         const Lines &reset;  // the switch-off at open (and again at close)
         const char *boxes;
         Lines middle;
     } cases[] = {
-        {0, 0, kVacuumSwitchOff,
+        {"", kVacuumSwitchOff,
          "Rotary Pump(1) On|Rotary Pump(2) On|Open Backing Valve|TPI (Big) On|TPA (Small) On|Penning Gage On|"
          "Open I/F Valve|Open Purge Gas Valve|+75V (TP)",
          Concat({onOff("PRTC:BOUT:RPBK"), onOff("PRTC:BOUT:RPIF"), onOff("PRTC:BOUT:SVVAC"), onOff("PRTC:BOUT:TPI"),
@@ -120,17 +120,13 @@ TEST(Vacuum, EveryOutputSendsItsOnAndOffCommands)
                  {"PRTC:BOUT:SVAG ON", "PRTC:BOUT:SVPRV ON", "PRTC:BOUT:SVPRG ON", "PRTC:BOUT:SVPRG OFF",
                   "PRTC:BOUT:SVPRV OFF", "PRTC:BOUT:SVAG OFF"},
                  onOff("FRCD:BOUT:S75ON")})},
-        {1, 1, kSingleTurboSwitchOff, "TMP On|TMP Fan On|Open Purge Gas Valve|#22512",
+        {"_StyleB=1 _AFC=1", kSingleTurboSwitchOff, "TMP On|TMP Fan On|Open Purge Gas Valve|#22512",
          Concat({onOff("PRTC:BOUT:TMP"), onOff("FRCD:BOUT:TFAN"), onOff("PRTC:BOUT:SVPRG"),
                  {"FRCD:BOUT:SVCR 1", "FRCD:BOUT:SVCR 0"}})},
     };
     for (const auto &c : cases) {
         cphost::Host host;
-        host.setVariable("fakestatus", 0);
-        host.setVariable("_StyleB", c.styleB);
-        host.setVariable("_AFC", c.afc);
-        host.setVariable("_H2LINE", 1);
-        host.setVariable("_EVAC_VALVE", 1);
+        Set(host, std::string("fakestatus=0 _H2LINE=1 _EVAC_VALVE=1 ") + c.variables);
         std::string script;
         for (std::string rest = c.boxes; !rest.empty();) {
             size_t end = rest.find('|');
@@ -165,8 +161,7 @@ TEST(Vacuum, OtherStatesOnlyMonitorAndState2EndsWithHset)
     ASSERT_TRUE(Ran(host, "MaintVacuum", "expect Rotary Pump(1) On disabled; click Ignore Timeout; escape"));
     EXPECT_EQ(Writes(host), (Lines{"MNTE:SVC:STB OFF", "TUNE:HSET 1"}));
 
-    host.setVariable("fakestatus", 1);
-    host.setVariable("_StyleB", 1);
+    Set(host, "fakestatus=1 _StyleB=1");
     ASSERT_TRUE(Ran(host, "MaintVacuum", "escape"));
     EXPECT_EQ(Writes(host), (Lines{"FRCD:BOUT:SVCR 0", "FRCD:BOUT:SVCR 0"}));
 }
@@ -242,8 +237,7 @@ TEST(Frame, ReturnCommitsTheFieldAndLeavesTheDialogOpen)
 TEST(Frame, OfflineEveryInputReadsZero)
 {
     cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    host.setVariable("_offline", 1);
+    Set(host, "fakestatus=1 _offline=1");
     ASSERT_TRUE(Ran(host, "MaintVacuum", "expect Backing Press: = --------; expect Analyzer Press: = --------; "
                     "expect TPA Revolution: = 0.0; expect GV Pos 1: = 0; escape"));
     EXPECT_TRUE(Writes(host).empty());
