@@ -234,15 +234,6 @@ TEST(Frame, ReturnCommitsTheFieldAndLeavesTheDialogOpen)
     EXPECT_TRUE(Has(host, "help 271"));
 }
 
-TEST(Frame, OfflineEveryInputReadsZero)
-{
-    cphost::Host host;
-    Set(host, "fakestatus=1 _offline=1");
-    ASSERT_TRUE(Ran(host, "MaintVacuum", "expect Backing Press: = --------; expect Analyzer Press: = --------; "
-                    "expect TPA Revolution: = 0.0; expect GV Pos 1: = 0; escape"));
-    EXPECT_TRUE(Writes(host).empty());
-}
-
 TEST(VacuumParameters, SingleTurboFormsOnOpenAndUpdate)
 {
     cphost::Host host;
