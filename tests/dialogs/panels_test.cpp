@@ -240,17 +240,15 @@ TEST(VacuumParameters, SingleTurboFormsOnOpenAndUpdate)
     host.setVariable("fakestatus", 1);
     host.setVariable("_StyleB", 2);  // single turbo, but the labels stay: only 1 changes them
     ASSERT_TRUE(Ran(host, "MaintVacuum", "click System Parameters...; expect #25933 enabled; click Update; escape"));
-    Lines all = Writes(host);  // the evacuation-assist valve is closed at open and close (state 1, single turbo)
-    EXPECT_EQ(all.front(), "FRCD:BOUT:SVCR 0");
-    EXPECT_EQ(all.back(), "FRCD:BOUT:SVCR 0");
-    // The single-turbo words, and the TMP speed limits without the TPI column.
-    EXPECT_EQ(Lines(all.begin() + 1, all.end() - 1),
-              (Lines{"SYS:PIIFBK:TPON 100.00,500.00,600", "SYS:PIIFBK:PGON 10.00,50.00,300,120",
-                     "SYS:PGAN:STB 1.000E-03,5.000E-03,600,1800", "SYS:PIIFBK:ISOV 200.00,400.00,60,5",
-                     "SYS:PGAN:ANA 5.000E-03,1.000E-02,600", "SYS:PIIFBK:ANA 500.00,150.00,450.00",
-                     "SYS:PGAN:TBSLOW 2.000E-04", "SYS:TDISOV 5", "SYS:TPRTMP 90,80", "SYS:TPRTMPSTB 80",
-                     "SYS:AUTOS ON", "SYS:PIIFBK:COLTPON 50.00", "SYS:PGAN:COLSTB 2.000E-03,1.000E-03,600",
-                     "SYS:PGAN:COLANA 1.000E-02,5.000E-03,600"}));
+    // The evacuation-assist valve closed at open and close (state 1, single turbo) around the
+    // single-turbo words, and the TMP speed limits without the TPI column.
+    EXPECT_EQ(Writes(host), (Lines{"FRCD:BOUT:SVCR 0", "SYS:PIIFBK:TPON 100.00,500.00,600",
+                                   "SYS:PIIFBK:PGON 10.00,50.00,300,120", "SYS:PGAN:STB 1.000E-03,5.000E-03,600,1800",
+                                   "SYS:PIIFBK:ISOV 200.00,400.00,60,5", "SYS:PGAN:ANA 5.000E-03,1.000E-02,600",
+                                   "SYS:PIIFBK:ANA 500.00,150.00,450.00", "SYS:PGAN:TBSLOW 2.000E-04", "SYS:TDISOV 5",
+                                   "SYS:TPRTMP 90,80", "SYS:TPRTMPSTB 80", "SYS:AUTOS ON", "SYS:PIIFBK:COLTPON 50.00",
+                                   "SYS:PGAN:COLSTB 2.000E-03,1.000E-03,600", "SYS:PGAN:COLANA 1.000E-02,5.000E-03,600",
+                                   "FRCD:BOUT:SVCR 0"}));
     EXPECT_TRUE(Has(host, "? SYS:PIIFBK:PGON?"));
 
     host.setVariable("_StyleB", 1);
