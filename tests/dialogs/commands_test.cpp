@@ -13,10 +13,8 @@ using panels::Ran;
 int Opens(cphost::Host &host, const char *command)
 {
     EXPECT_TRUE(Ran(host, command, "escape"));
-    for (const std::string &line : host.transcript())
-        if (line.rfind("dialog ", 0) == 0)
-            return std::stoi(line.substr(7));
-    return 0;
+    const panels::Lines dialogs = panels::Starting(host, "dialog ", 7);
+    return dialogs.empty() ? 0 : std::stoi(dialogs.front());
 }
 
 } // namespace
@@ -59,6 +57,5 @@ TEST(InstrumentState, FakeStatusWinsAndOnlyTheFirstCharacterOfTheReplyCounts)
     // "fakestatus" is taken without asking the instrument; -0.95 is state -1.
     host.setVariable("fakestatus", -0.95);
     ASSERT_TRUE(Ran(host, "MaintHousing", "expect S24V enabled; escape"));
-    for (const std::string &line : host.transcript())
-        EXPECT_NE(line, "? trns:stat?");
+    EXPECT_FALSE(panels::Has(host, "? trns:stat?"));
 }

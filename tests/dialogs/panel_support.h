@@ -31,25 +31,20 @@ inline void Set(cphost::Host &host, const std::string &words)
     }
 }
 
-// The instrument writes of the last run, in order (the "> ..." lines).
-inline Lines Writes(const cphost::Host &host)
+// The transcript lines of the last run that start with `prefix`, in order, each
+// without its first `cut` characters.
+inline Lines Starting(const cphost::Host &host, const std::string &prefix, size_t cut = 0)
 {
     Lines out;
     for (const std::string &line : host.transcript())
-        if (line.rfind("> ", 0) == 0)
-            out.push_back(line.substr(2));
+        if (line.rfind(prefix, 0) == 0)
+            out.push_back(line.substr(cut));
     return out;
 }
 
-// The queries of the last run, in order (the "? ..." lines).
-inline Lines Queries(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("? ", 0) == 0)
-            out.push_back(line.substr(2));
-    return out;
-}
+// The instrument writes ("> ...") and queries ("? ...") of the last run, in order.
+inline Lines Writes(const cphost::Host &host) { return Starting(host, "> ", 2); }
+inline Lines Queries(const cphost::Host &host) { return Starting(host, "? ", 2); }
 
 // A transcript line of the last run, exactly.
 inline bool Has(const cphost::Host &host, const std::string &wanted)
@@ -61,14 +56,7 @@ inline bool Has(const cphost::Host &host, const std::string &wanted)
 }
 
 // Transcript lines of commands or queries the instrument does not know.
-inline Lines Unknown(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("# unknown", 0) == 0)
-            out.push_back(line);
-    return out;
-}
+inline Lines Unknown(const cphost::Host &host) { return Starting(host, "# unknown"); }
 
 // Runs a command with a script: it must end normally, send the instrument
 // nothing it does not know, and leave no window property, timer or memory
