@@ -192,10 +192,7 @@ TEST(VacuumParameters, UpdateWritesAll14RecordsAndCancelNothing)
                            "SYS:AUTOS ON",                      "SYS:PIBK:COLTPON 50.00",
                            "SYS:PGAN:COLSTB 2.000E-03,1.000E-03,600", "SYS:PGAN:COLANA 1.000E-02,5.000E-03,600"};
     EXPECT_EQ(Writes(host), records);
-    Lines queries;
-    for (const std::string &line : Queries(host))
-        if (line.rfind("SYS:", 0) == 0)
-            queries.push_back(line);
+    const Lines queries = Starting(host, "? SYS:", 2);
     ASSERT_EQ(queries.size(), records.size());
     for (size_t i = 0; i < records.size(); ++i)
         EXPECT_EQ(queries[i], records[i].substr(0, records[i].find(' ')) + "?");
@@ -212,8 +209,7 @@ TEST(Frame, HostileFieldTextsAreSentAsNumbersInRange)
     cphost::Host host;
     host.setVariable("fakestatus", 1);
     const std::pair<std::string, const char *> cases[] = {
-        {"nan", "0.00"},   {"inf", "0.00"},      {"-inf", "0.00"},  {"1e999", "0.50"}, {"-1e999", "-0.50"},
-        {"0x1p4", "0.00"}, {"-", "0.00"},        {"", "0.00"},      {"0.3", "0.30"},   {"-0.123", "-0.12"},
+        {"nan", "0.00"}, {"1e999", "0.50"}, {"-1e999", "-0.50"}, {"0x1p4", "0.00"}, {"", "0.00"}, {"-0.123", "-0.12"},
         {std::string(200, '9'), "0.50"},
     };
     for (const auto &c : cases) {
