@@ -211,9 +211,7 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
         host.addReply("PRTC:AIN:PGAR?;PGCR?;CHKP5?", "520.0;0.0;5.010");  // the poll keeps its own reply
         ASSERT_TRUE(Ran(host, "MaintGas", c.script)) << c.name;
         EXPECT_EQ(Writes(host), Concat({kReset336, kAdjustStart, c.middle, kAdjustEnd, kReset336})) << c.name;
-        if (!c.box.empty()) {
-            EXPECT_TRUE(Has(host, c.box)) << c.name;
-        }
+        EXPECT_EQ(Has(host, c.box), !c.box.empty()) << c.name;
         EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PGAR?"), c.lineReads) << c.name;
         EXPECT_EQ(CountOf(Queries(host), "PRTC:AIN:PLDP?"), c.lineReads == 2 ? 0u : 1u) << c.name;
         EXPECT_TRUE(Has(host, "end 336 1")) << c.name;
