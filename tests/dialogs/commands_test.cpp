@@ -13,28 +13,11 @@ using panels::Ran;
 int Opens(cphost::Host &host, const char *command)
 {
     EXPECT_TRUE(Ran(host, command, "escape"));
-    for (const std::string &line : host.transcript())
-        if (line.rfind("dialog ", 0) == 0)
-            return std::stoi(line.substr(7));
-    return 0;
+    const panels::Lines dialogs = panels::Starting(host, "dialog ", 7);
+    return dialogs.empty() ? 0 : std::stoi(dialogs.front());
 }
 
 } // namespace
-
-TEST(CommandProcedures, FixedTemplatesAndTheResultInButton)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    const std::pair<const char *, int> fixed[] = {
-        {"MaintVacuum", 225}, {"MaintQP", 261}, {"MaintDetector", 267}, {"MaintOctPole", 266}, {"MaintWater", 268},
-        {"MaintSC", 270},     {"MaintPeriPump", 271}, {"MaintXYZ", 272}, {"MaintHousing", 274}};
-    for (const auto &c : fixed) {
-        EXPECT_EQ(Opens(host, c.first), c.second) << c.first;
-        double button = 0;
-        ASSERT_TRUE(host.variable("_BUTTON", &button));
-        EXPECT_EQ(button, 1.0) << c.first;
-    }
-}
 
 TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
 {
@@ -52,12 +35,8 @@ TEST(CommandProcedures, HostVariableOfAnOptionOverridesTheOptionFile)
     EXPECT_EQ(Opens(host, "MaintRF"), 226);
     host.setVariable("_AFC", 0.0);
     EXPECT_EQ(Opens(host, "MaintGas"), 269);
-}
 
-TEST(CommandProcedures, OptionFileValueIsUsedUnchangedWhenNonZero)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
+    // An option file value counts whole when it is not 0.
     host.setOption("OPT_PMP2", 2);
     ASSERT_TRUE(Ran(host, "MaintPeriPump", "expect Sample Pump: enabled; escape"));
     host.setOption("OPT_PMP2", 0);
@@ -78,6 +57,5 @@ TEST(InstrumentState, FakeStatusWinsAndOnlyTheFirstCharacterOfTheReplyCounts)
     // "fakestatus" is taken without asking the instrument; -0.95 is state -1.
     host.setVariable("fakestatus", -0.95);
     ASSERT_TRUE(Ran(host, "MaintHousing", "expect S24V enabled; escape"));
-    for (const std::string &line : host.transcript())
-        EXPECT_NE(line, "? trns:stat?");
+    EXPECT_FALSE(panels::Has(host, "? trns:stat?"));
 }

@@ -63,39 +63,60 @@ TEST(Detector, OpenAndCloseRowsPerState)
     }
 }
 
-// In state 2 only after Yes (No sends 0); elsewhere the clamped value at once.
-TEST(Detector, HighVoltageConfirmation)
+// Several fields, one command, in the instrument's order. The high voltages: in
+// state 2 only after Yes (No sends 0); elsewhere the clamped value at once.
+TEST(Detector, EditsGatesAndTheHighVoltageQuestionPerState)
 {
     const struct {
         double state;
         const char *script;
         Lines writes;
-        int questions;
+        size_t questions = 0;
+        Lines stored = Stored();
     } cases[] = {
+        {1, "type Correction Factor: = 1e-8; enter", {"SYS:DTIME 115,3.800E-08,1.000E-08"}},
+        {1, "type Pulse Lmt: = 6e7; enter", {"SYS:EMLMT 6.000000E+07,1.000000E+11"}},
+        {1, "type CrossOver Lower Lmt: = 4000; enter", {"SYS:EMPA 5.0E+06,4.0E+03"}},
+        {1, "type LogAmp Temp Lmt: = 150; enter; expect LogAmp Temp Lmt: = 100", {"SYS:LOGTLMT 100"}},
+        {1, "type Outputs/Discriminator: = 5; enter", {"PRTC:MASS:DSCR 5.0"}},
+        // The pulse gate takes effect at once: the pulse HV is sent again.
+        {1, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0", "PRTC:AOUT:EMHVP 0"}},
+        {1, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, 0, Stored("-20.0")},
+        // States 0, 3 and 4 only store; any other (7) drives the outputs like Standby.
+        {0, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}},
+        {0, "type EM Gate (Close): = 250; enter", {}, 0, Stored("-12.0", "200.0")},
+        {3, "type EM Gate (Open): = -20; enter", {}, 0, Stored("-20.0")},
+        {4, "type EM Gate (Open): = -20; enter", {}, 0, Stored("-20.0")},
+        {4, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}},
+        {7, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, 0, Stored("-20.0")},
+        {7, "type EM Gate (Close): = 250; enter", {"PRTC:AOUT:EMGVA 200.0"}, 0, Stored("-12.0", "200.0")},
+        // The gate code follows both boxes.
+        {1, "click Open Pulse Gate; click Open EM Gate; tick; expect EM Gate Open: = 1; expect Pulse Gate Open: = 1; "
+            "click Open Pulse Gate; tick; expect Pulse Gate Open: = 0; click Open EM Gate; "
+            "click Enable LogAmp Temp Control",
+         {"ACQ:AXIS 1", "PRTC:MASS:MASS 7, -2", "ACQ:AXIS 1", "PRTC:MASS:MASS 3, -2", "ACQ:AXIS 1",
+          "PRTC:MASS:MASS 11, -2", "ACQ:AXIS 1", "PRTC:MASS:MASS 15, -2", "PRTC:MASS:TLOGSW OFF"}},
         {2, "type Outputs/Analog HV: = 1500; enter; answer Yes; expect Outputs/Analog HV: = 1500",
          {"PRTC:AOUT:EMHVA 1500"}, 1},
         {2, "type Outputs/Analog HV: = 1500; enter; answer No; expect Outputs/Analog HV: = 0",
          {"PRTC:AOUT:EMHVA 0"}, 1},
         {2, "type Outputs/Pulse HV: = 3000; enter; answer Yes", {"PRTC:AOUT:EMHVP 2048"}, 1},
-        {2, "type Outputs/Pulse HV: = 0.4; enter", {"PRTC:AOUT:EMHVP 0"}, 0},
+        {2, "type Outputs/Pulse HV: = 0.4; enter", {"PRTC:AOUT:EMHVP 0"}},
         // The field tabbed into loses the focus to the question: it commits when left.
         {2, "type Outputs/Pulse HV: = 900; enter; answer Yes; set Outputs/Analog HV: = 1500; answer Yes; "
             "click Enter; answer Yes",
          {"PRTC:AOUT:EMHVP 900", "PRTC:AOUT:EMHVA 1500", "PRTC:AOUT:EMHVP 900"}, 3},
-        {1, "type Outputs/Analog HV: = 6000; enter; expect Outputs/Analog HV: = 5120", {"PRTC:AOUT:EMHVA 5120"}, 0},
+        {1, "type Outputs/Analog HV: = 6000; enter; expect Outputs/Analog HV: = 5120", {"PRTC:AOUT:EMHVA 5120"}},
+    };
+    auto row = [](double state, bool opening) {
+        return state == 1 ? StandbyRow(opening) : state == 2 ? MonitorRow(opening) : kIdleRow;
     };
     for (const auto &c : cases) {
         cphost::Host host;
         host.setVariable("fakestatus", c.state);
         ASSERT_TRUE(Ran(host, "MaintDetector", std::string(c.script) + "; escape")) << c.script;
-        bool monitor = c.state == 2;
-        Lines open = monitor ? MonitorRow(true) : StandbyRow(true);
-        Lines close = monitor ? MonitorRow(false) : StandbyRow(false);
-        EXPECT_EQ(Writes(host), Concat({open, c.writes, Stored(), close})) << c.script;
-        const Lines &t = host.transcript();
-        EXPECT_EQ(std::count_if(t.begin(), t.end(), [](const std::string &l) { return l.rfind(kQuestion, 0) == 0; }),
-                  c.questions)
-            << c.script;
+        EXPECT_EQ(Writes(host), Concat({row(c.state, true), c.writes, c.stored, row(c.state, false)})) << c.script;
+        EXPECT_EQ(Starting(host, kQuestion).size(), c.questions) << c.script;
     }
 
     // A value typed and the panel closed: asked, sent, then the close makes it safe.
@@ -103,56 +124,6 @@ TEST(Detector, HighVoltageConfirmation)
     host.setVariable("fakestatus", 2);
     ASSERT_TRUE(Ran(host, "MaintDetector", "type Outputs/Analog HV: = 1200; click Close; answer Yes"));
     EXPECT_EQ(Writes(host), Concat({MonitorRow(true), {"PRTC:AOUT:EMHVA 1200"}, Stored(), MonitorRow(false)}));
-}
-
-TEST(Detector, GateCodesFollowBothBoxes)
-{
-    cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    ASSERT_TRUE(Ran(host, "MaintDetector", "click Open Pulse Gate; click Open EM Gate; tick; "
-                    "expect EM Gate Open: = 1; expect Pulse Gate Open: = 1; click Open Pulse Gate; tick; "
-                    "expect Pulse Gate Open: = 0; click Open EM Gate; click Enable LogAmp Temp Control; escape"));
-    Lines middle;
-    for (const char *code : {"7", "3", "11", "15"})
-        middle = Concat({middle, {"ACQ:AXIS 1", std::string("PRTC:MASS:MASS ") + code + ", -2"}});
-    middle.push_back("PRTC:MASS:TLOGSW OFF");
-    EXPECT_EQ(Writes(host), Concat({StandbyRow(true), middle, Stored(), StandbyRow(false)}));
-}
-
-TEST(Detector, StoredParameterEdits)
-{
-    const struct {
-        double state;
-        const char *script;
-        Lines writes;
-        Lines stored;
-    } cases[] = {
-        // Several fields, one command, in the instrument's order.
-        {1, "type Correction Factor: = 1e-8; enter", {"SYS:DTIME 115,3.800E-08,1.000E-08"}, Stored()},
-        {1, "type Pulse Lmt: = 6e7; enter", {"SYS:EMLMT 6.000000E+07,1.000000E+11"}, Stored()},
-        {1, "type CrossOver Lower Lmt: = 4000; enter", {"SYS:EMPA 5.0E+06,4.0E+03"}, Stored()},
-        {1, "type LogAmp Temp Lmt: = 150; enter; expect LogAmp Temp Lmt: = 100", {"SYS:LOGTLMT 100"}, Stored()},
-        {1, "type Outputs/Discriminator: = 5; enter", {"PRTC:MASS:DSCR 5.0"}, Stored()},
-        // The pulse gate takes effect at once: the pulse HV is sent again.
-        {1, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0", "PRTC:AOUT:EMHVP 0"}, Stored()},
-        {1, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, Stored("-20.0")},
-        // States 0, 3 and 4 only store; any other (7) drives the outputs like Standby.
-        {0, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}, Stored()},
-        {0, "type EM Gate (Close): = 250; enter", {}, Stored("-12.0", "200.0")},
-        {3, "type EM Gate (Open): = -20; enter", {}, Stored("-20.0")},
-        {4, "type EM Gate (Open): = -20; enter", {}, Stored("-20.0")},
-        {4, "type System Parameters/Pulse Gate: = 30; enter", {"SYS:EMGVP 30.0"}, Stored()},
-        {7, "type EM Gate (Open): = -20; enter", {"PRTC:AOUT:EMEL -20.0"}, Stored("-20.0")},
-        {7, "type EM Gate (Close): = 250; enter", {"PRTC:AOUT:EMGVA 200.0"}, Stored("-12.0", "200.0")},
-    };
-    for (const auto &c : cases) {
-        cphost::Host host;
-        host.setVariable("fakestatus", c.state);
-        ASSERT_TRUE(Ran(host, "MaintDetector", std::string(c.script) + "; escape")) << c.script;
-        Lines open = c.state == 1 ? StandbyRow(true) : kIdleRow;
-        Lines close = c.state == 1 ? StandbyRow(false) : kIdleRow;
-        EXPECT_EQ(Writes(host), Concat({open, c.writes, c.stored, close})) << c.script;
-    }
 }
 
 TEST(Detector, InstrumentType2Parameters)

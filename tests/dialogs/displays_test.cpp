@@ -35,9 +35,7 @@ TEST(Displays, EveryPanelShowsEachValueInItsOwnFormat)
     std::ostringstream shown;
     for (const reliability::PanelRow &row : reliability::kPanelRows) {
         cphost::Host host;
-        std::istringstream words(row.variables);
-        for (std::string word; words >> word;)
-            host.setVariable(word.substr(0, word.find('=')), std::atof(word.c_str() + word.find('=') + 1));
+        Set(host, row.variables);
         host.setScenario(scenario);
         ASSERT_EQ(host.run(row.command, {}, row.script), 0) << row.command << " " << row.variables << ": "
                                                             << host.error();

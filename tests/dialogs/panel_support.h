@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,26 +16,35 @@ namespace panels {
 
 using Lines = std::vector<std::string>;
 
+// Sets host variables from "NAME=NUMBER" words separated by blanks; a word
+// "file:NAME=NUMBER" is an entry of the installation's option file instead.
+inline void Set(cphost::Host &host, const std::string &words)
+{
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        const size_t eq = word.find('=');
+        const double value = std::atof(word.c_str() + eq + 1);
+        if (word.rfind("file:", 0) == 0)
+            host.setOption(word.substr(5, eq - 5), static_cast<long>(value));
+        else
+            host.setVariable(word.substr(0, eq), value);
+    }
+}
 
-// The instrument writes of the last run, in order (the "> ..." lines).
-inline Lines Writes(const cphost::Host &host)
+// The transcript lines of the last run that start with `prefix`, in order, each
+// without its first `cut` characters.
+inline Lines Starting(const cphost::Host &host, const std::string &prefix, size_t cut = 0)
 {
     Lines out;
     for (const std::string &line : host.transcript())
-        if (line.rfind("> ", 0) == 0)
-            out.push_back(line.substr(2));
+        if (line.rfind(prefix, 0) == 0)
+            out.push_back(line.substr(cut));
     return out;
 }
 
-// The queries of the last run, in order (the "? ..." lines).
-inline Lines Queries(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("? ", 0) == 0)
-            out.push_back(line.substr(2));
-    return out;
-}
+// The instrument writes ("> ...") and queries ("? ...") of the last run, in order.
+inline Lines Writes(const cphost::Host &host) { return Starting(host, "> ", 2); }
+inline Lines Queries(const cphost::Host &host) { return Starting(host, "? ", 2); }
 
 // A transcript line of the last run, exactly.
 inline bool Has(const cphost::Host &host, const std::string &wanted)
@@ -45,14 +56,7 @@ inline bool Has(const cphost::Host &host, const std::string &wanted)
 }
 
 // Transcript lines of commands or queries the instrument does not know.
-inline Lines Unknown(const cphost::Host &host)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind("# unknown", 0) == 0)
-            out.push_back(line);
-    return out;
-}
+inline Lines Unknown(const cphost::Host &host) { return Starting(host, "# unknown"); }
 
 // Runs a command with a script: it must end normally, send the instrument
 // nothing it does not know, and leave no window property, timer or memory

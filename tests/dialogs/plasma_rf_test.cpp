@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "panel_support.h"
 
@@ -53,35 +52,31 @@ TEST(PlasmaRf, OpeningAndClosingByStateAndOptions)
 {
     struct Case {
         double state;
-        std::vector<std::pair<std::string, double>> variables;
-        std::vector<std::pair<std::string, long>> options;
+        const char *variables;
         std::string actions;
         Lines writes;
     };
     const Case cases[] = {
-        {1, {}, {},
+        {1, "",
          "expect Outputs/Forward Power: disabled; expect Optional Gas: disabled; "
          "expect Open Optional Gas Valve disabled; expect Sample Pump: disabled; expect Plasma Off disabled; escape",
          Twice(Reset(false, false))},
-        {0, {{"OPT_OPGS", 1}}, {{"OPT_PMP2", 1}},
+        {0, "OPT_OPGS=1 file:OPT_PMP2=1",
          "expect Optional Gas: enabled; expect Sample Pump: enabled; expect Open Optional Gas Valve enabled; "
          "expect Outputs/Forward Power: disabled; escape",
          Twice(Reset(true, true))},
-        {1, {{"OPT_PMP2", 0}}, {{"OPT_OPGS", 1}, {"OPT_PMP2", 1}},
+        {1, "OPT_PMP2=0 file:OPT_OPGS=1 file:OPT_PMP2=1",
          "expect Optional Gas: enabled; expect Sample Pump: disabled; escape", Twice(Reset(true, false))},
-        {2, {{"OPT_OPGS", 1}}, {},
+        {2, "OPT_OPGS=1",
          "expect Enter disabled; expect Plasma On disabled; expect Plasma Off disabled; expect Open Ar Gas Valve "
          "disabled; expect RF Oscilation On disabled; expect Nebulizer Pump: disabled; expect Optional Gas: disabled; "
-         "expect System Parameters... enabled; escape",
+         "expect System Parameters... enabled; expect #22620 disabled; expect #22622 disabled; escape",
          {"TUNE:HSET 1"}},
     };
     for (const Case &c : cases) {
         cphost::Host host;
         host.setVariable("fakestatus", c.state);
-        for (const auto &v : c.variables)
-            host.setVariable(v.first, v.second);
-        for (const auto &o : c.options)
-            host.setOption(o.first, o.second);
+        Set(host, c.variables);
         ASSERT_TRUE(Ran(host, "MaintRF", c.actions)) << "state " << c.state;
         EXPECT_EQ(Writes(host), c.writes) << "state " << c.state;
         Lines polls = c.state == 2 ? kClassicPoll : Concat({kClassicPoll, {"PLSM:STAT?"}});
@@ -90,8 +85,7 @@ TEST(PlasmaRf, OpeningAndClosingByStateAndOptions)
 
     // Offline every reading is 0 and the sequence reads idle; nothing is sent.
     cphost::Host offline;
-    offline.setVariable("fakestatus", 1);
-    offline.setVariable("_offline", 1);
+    Set(offline, "fakestatus=1 _offline=1");
     ASSERT_TRUE(Ran(offline, "MaintRF", "expect Plasma On enabled; expect Inputs/Series C Pos: = 0.000; "
                     "expect Igniter: = 0.000; expect Plasma Sensor: = 0; escape"));
     EXPECT_TRUE(Writes(offline).empty());
@@ -118,8 +112,7 @@ TEST(PlasmaRf, ClassicAndNewGeneratorQuerySets)
     EXPECT_EQ(Queries(classic), Twice(Concat({kClassicPoll, {"PLSM:STAT?"}})));
 
     cphost::Host fresh;
-    fresh.setVariable("fakestatus", 1);
-    fresh.setVariable("OPT_New_RF", 1);
+    Set(fresh, "fakestatus=1 OPT_New_RF=1");
     fresh.addReply("PRTC:BIN:PSRAW?;RFVDER?;RFIDER?;RFTMPE?", "0;0;0;0|0;1.2;0;0|0;0.95;0;0");
     fresh.addReply("PRTC:BIN:PRER?;RF48VER?;RFPSNC?;VLOW?", "0;0.95;1;1|0;0;1;1|0;1;0;0.95");
     fresh.addReply("PRTC:AIN:IDD?;RFDV?;RFTH?;RFTHS?", "0.1234;11.951;0.5126;0.5");
@@ -136,30 +129,32 @@ TEST(PlasmaRf, ClassicAndNewGeneratorQuerySets)
 TEST(PlasmaRf, SequenceStatusEnablesByItsRoundedValue)
 {
     const std::string idle = "expect Plasma On enabled; expect Plasma Off disabled; expect Enter enabled; "
-                             "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; "
+                             "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; expect #22620 enabled; "
                              "expect Outputs/Forward Power: disabled; expect Nebulizer Pump: enabled; ";
     const std::string on = "expect Plasma On disabled; expect Plasma Off enabled; expect Enter disabled; "
                            "expect Outputs/Series C Pos: disabled; expect Optional Gas: disabled; expect Igniter On disabled; "
-                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; ";
+                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; "
+                           "expect Outputs/Forward Power: disabled; expect #22622 enabled; ";
     const std::string locked = "expect Plasma On disabled; expect Plasma Off disabled; expect Enter disabled; "
                                "expect Plasma Gas: disabled; ";
     cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    host.setVariable("OPT_OPGS", 1);
+    Set(host, "fakestatus=1 OPT_OPGS=1");
     host.addReply("PLSM:STAT?", "2.95|0.05|1|-1|4|1.95|-0.05");
     ASSERT_TRUE(Ran(host, "MaintRF", on + "tick; " + idle + "tick; " + locked + "tick; " + locked + "tick; " + locked +
                                          "tick; " + on + "tick; " + idle + "escape"));
     EXPECT_EQ(Writes(host), Twice(Reset(true, false)));
 }
 
-// Nothing is sent for the 0 "Forward Power:" shows while the oscillator is off.
+// Nothing is sent for the 0 "Forward Power:" shows while the oscillator is off. The gate
+// greys and enables the field alone: its caption and its "W" keep what opening gave them.
 TEST(PlasmaRf, OutputsAndTheForwardPowerGate)
 {
     cphost::Host host;
     host.setVariable("fakestatus", 1);
     ASSERT_TRUE(Ran(host, "MaintRF", "click RF Oscilation On; expect Outputs/Forward Power: enabled; "
                     "type Outputs/Forward Power: = 2500.7; click RF Oscilation On; "
-                    "expect Outputs/Forward Power: disabled; expect Outputs/Forward Power: = 0; "
+                    "expect Outputs/Forward Power: disabled; expect #22620 enabled; expect #22622 enabled; "
+                    "expect Outputs/Forward Power: = 0; "
                     "click RF Oscilation On; expect Outputs/Forward Power: = 0; click Enable SR Remote; "
                     "click Cooling Fan On; click +48V PS (S24V) On; click Igniter On; click Open Ar Gas Valve; "
                     "click Open Water Valve; click Initialize XYZ Stage; type Reflected Power Lmt: = 600; "
@@ -176,12 +171,7 @@ TEST(PlasmaRf, OutputsAndTheForwardPowerGate)
 TEST(PlasmaRf, PlasmaOnIgnitesWithTheFileOptionsAndPlasmaOffExtinguishes)
 {
     cphost::Host host;
-    host.setVariable("fakestatus", 1);
-    host.setOption("OPT_SC", 2);
-    host.setOption("OPT_ORGANIC", 1);
-    host.setOption("OPT_SHIELD", 0);
-    host.setVariable("OPT_SC", 0);
-    host.setVariable("OPT_SHIELD", 1);
+    Set(host, "fakestatus=1 file:OPT_SC=2 file:OPT_ORGANIC=1 file:OPT_SHIELD=0 OPT_SC=0 OPT_SHIELD=1");
     ASSERT_TRUE(Ran(host, "MaintRF", "click Plasma On; tick; expect Plasma On disabled; expect Plasma Off disabled; "
                     "tick 4; expect Plasma Off enabled; expect Inputs/Forward Power: = 1550; "
                     "expect Plasma Stable: = 1; expect Plasma Sensor: = 1; expect Inputs/Shunt C Pos: = 2.350; "

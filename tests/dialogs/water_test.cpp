@@ -50,8 +50,8 @@ TEST(Water, EachStateAndLayoutOpensAndClosesWithItsOwnTraffic)
          {"SYS:RFWCIF?", "SYS:TMPCL?", "SYS:TMPC?", "PRTC:AIN:RFWCIF?", "PRTC:AIN:TMPC?", "PRTC:AIN:RFWCIF?",
           "PRTC:AIN:TMPC?"}},
         {2, 1, "expect RF/WC/IF: = 4.150; escape", {"TUNE:HSET 1"}, {}},
-        {0, 0, "click Open Water Valve; tick; expect WC / IF: = 1.850; expect Water Temp: = 21.5; escape",
-         {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW ON", "PRTC:BOUT:SVW OFF"}, {}},
+        {0, 0, "click Open Water Valve; tick; escape", {"PRTC:BOUT:SVW OFF", "PRTC:BOUT:SVW ON", "PRTC:BOUT:SVW OFF"},
+         {}},
     };
     RunCases("MaintWater", "help 268", cases, sizeof cases / sizeof cases[0]);
 }
@@ -81,9 +81,8 @@ TEST(Chiller, EachStateOpensAndClosesWithItsOwnTraffic)
         {1, 0, "expect Enable Temp Control unchecked; escape", Twice(kStop),
          {"SYS:TMPST?", "SYS:TMPSH?", "PRTC:AIN:TMPSH?", "PRTC:AIN:TMPS?", "PRTC:AIN:CHKPEL?"}},
         {0, 0, "expect Enable Temp Control enabled; escape", Twice(kStop), {}},
-        {2, 0,
-         "expect Enable Temp Control disabled; expect Temperature: disabled; expect Peltier Voltage: = 8.5; "
-         "expect Temperature(L): = 2.05; expect Tolerance: enabled; click Help; escape",
+        {2, 0, "expect Enable Temp Control disabled; expect Temperature: disabled; expect Tolerance: enabled; "
+               "click Help; escape",
          {"TUNE:HSET 1"},
          {"SYS:TMPST?", "SYS:TMPSH?", "PRTC:AIN:TMPSH?", "PRTC:AIN:TMPS?", "PRTC:AIN:CHKPEL?"}},
     };

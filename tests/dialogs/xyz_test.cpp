@@ -28,7 +28,6 @@ TEST(XyzStage, OpeningCommandsAPositionForTheStateAndTheStage)
     const OpenCase cases[] = {
         // On track: back to where the simulated stage stands.
         {1, "1", "escape", here, false},
-        {0, "1", "escape", here, false},
         // Every decimal of the readback counts: Z to 0.00001, X and Y to 0.0001.
         {1, "1", "escape", {"FRCD:XYZ:XPOS 5.0125", "FRCD:XYZ:YPOS -0.2625", "FRCD:XYZ:ZPOS 0.26875"}, false,
          "0;0;5.0125;-0.2625;0.26875"},
@@ -36,8 +35,6 @@ TEST(XyzStage, OpeningCommandsAPositionForTheStateAndTheStage)
         {0, "0", "answer OK; expect Outputs/Torch-V (Z): = 0.00000; escape",
          {"FRCD:XYZ:XPOS 30.0000", "FRCD:XYZ:YPOS 0.0000", "FRCD:XYZ:ZPOS 0.00000"}, true},
         {1, "0", "answer OK; escape", {"FRCD:XYZ:XPOS 0.0000", "FRCD:XYZ:YPOS 0.0000", "FRCD:XYZ:ZPOS 0.00000"}, true},
-        {3, "0", "answer OK; escape", {"FRCD:XYZ:XPOS 30.0000", "FRCD:XYZ:YPOS 0.0000", "FRCD:XYZ:ZPOS 0.00000"},
-         true},
         // Monitoring: nothing commanded, no note, the targets stay disabled.
         {2, "1", "expect Initialize disabled; tick; expect Outputs/Smpl Depth (X): disabled; escape", {"TUNE:HSET 1"},
          false},
