@@ -15,7 +15,6 @@
 #include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "../dialogs/panel_support.h"
 #include "panel_rows.h"
@@ -27,13 +26,6 @@ using reliability::kPanelRows;
 using reliability::PanelRow;
 
 std::string Name(const PanelRow &row) { return std::string(row.command) + " [" + row.variables + "]"; }
-
-void SetVariables(cphost::Host &host, const PanelRow &row)
-{
-    std::istringstream words(row.variables);
-    for (std::string word; words >> word;)
-        host.setVariable(word.substr(0, word.find('=')), std::atof(word.c_str() + word.find('=') + 1));
-}
 
 Lines Prefixed(const cphost::Host &host, std::initializer_list<const char *> prefixes)
 {
@@ -96,7 +88,7 @@ struct Outcome {
 Outcome RunRow(const PanelRow &row, const std::string &rule)
 {
     cphost::Host host;
-    SetVariables(host, row);
+    Set(host, row.variables);
     std::string scenario = "reliability-" + std::to_string(GetCurrentProcessId()) + ".ini";
     if (!rule.empty()) {
         std::ofstream(scenario) << "[faults]\nf = " << rule << "\n";
@@ -217,7 +209,7 @@ TEST(Reliability, SoakEveryPanel)
     auto runAll = [&host, &rows](int n) {
         for (int i = 0; i < n; ++i)
             for (const PanelRow &row : rows) {
-                SetVariables(host, row);
+                Set(host, row.variables);
                 ASSERT_EQ(host.run(row.command, {}, row.script), 0) << Name(row) << ": " << host.error();
                 ASSERT_TRUE(Prefixed(host, {"# left "}).empty() && host.leftovers().empty()) << Name(row);
             }
