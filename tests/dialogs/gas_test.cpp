@@ -141,15 +141,16 @@ TEST(Gas, FlowAdjustmentLocksUntilItsStatusRoundsToZero)
 {
     cphost::Host host;
     Set(host, "fakestatus=1 OPT_OPGS=1");
-    ASSERT_TRUE(Ran(host, "MaintGas", "click Open Ar Gas Valve; click Offset Adjustment; "
+    ASSERT_TRUE(Ran(host, "MaintGas", "type Outputs/Plasma Gas: = 5; click Open Ar Gas Valve; click Offset Adjustment; "
                     "expect Open Ar Gas Valve unchecked; expect Offset Adjustment disabled; "
                     "expect Open Ar Gas Valve disabled; expect Open Vent Gas Supply Valve disabled; "
                     "expect Outputs/Optional Gas: disabled; expect #26995 disabled; expect Close enabled; tick 3; "
                     "expect Offset Adjustment disabled; tick; expect Offset Adjustment enabled; "
                     "expect Open OP Gas Valve enabled; expect #26967 = 0.016; escape"));
     EXPECT_EQ(Writes(host),
-              Concat({kReset269Op,
-                      {"PRTC:BOUT:SVAG ON", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF", "PRTC:BOUT:SVPRV OFF"},
+              Concat({kReset269Op,  // the adjustment starts from zero flows, whatever was typed
+                      {"PRTC:AOUT:PLGS 5.00", "PRTC:BOUT:SVAG ON", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF",
+                       "PRTC:BOUT:SVPRV OFF"},
                       kFlowsZero,
                       {"FRCD:AOUT:OPGS 0.00", "PRTC:FLOW:ADJ"},
                       kReset269Op}));
@@ -260,7 +261,8 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
     EXPECT_EQ(CountOf(Queries(host), "PRTC:FLOW:PLDPV?"), 1u);  // the stored offsets: only at open
 }
 
-// With the optional gas, its valve and set point are closed before the bracket opens.
+// With the optional gas, its valve and set point are closed before the bracket opens; the
+// flows typed before go back to zero.
 TEST(Gas, SensorOffsetAdjustmentDeclinedOfflineAndWithOptionalGas)
 {
     cphost::Host host;
@@ -274,12 +276,13 @@ TEST(Gas, SensorOffsetAdjustmentDeclinedOfflineAndWithOptionalGas)
     EXPECT_TRUE(Has(host, Box(question, "No")));
 
     host.setVariable("OPT_OPGS", 1);
-    ASSERT_TRUE(Ran(host, "MaintGas", "click Open OP Gas Valve; click Offset Adjustment; answer Yes; wait 1100; "
-                    "expect #1000 visible; answer No; expect #33632 = 0.150; expect Open OP Gas Valve enabled; escape"));
+    ASSERT_TRUE(Ran(host, "MaintGas", "type Outputs/Plasma Gas: = 5; click Open OP Gas Valve; click Offset Adjustment; "
+                    "answer Yes; wait 1100; expect #1000 visible; answer No; expect #33632 = 0.150; "
+                    "expect Open OP Gas Valve enabled; escape"));
     const Lines reset = Concat({kFlowsZero, {"FRCD:AOUT:OPGS 0.00", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF"}});
     EXPECT_EQ(Writes(host),
               Concat({reset,
-                      {"FRCD:BOUT:SVOP ON", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF"},
+                      {"PRTC:AOUT:PLGS 5.00", "FRCD:BOUT:SVOP ON", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF"},
                       kFlowsZero,
                       {"FRCD:AOUT:OPGS 0.00"},
                       kVentAndZero,
