@@ -261,8 +261,8 @@ TEST(Gas, SensorOffsetAdjustmentPaths)
     EXPECT_EQ(CountOf(Queries(host), "PRTC:FLOW:PLDPV?"), 1u);  // the stored offsets: only at open
 }
 
-// With the optional gas, its valve and set point are closed before the bracket opens; the
-// flows typed before go back to zero.
+// With the optional gas, both valves and its set point are closed before the bracket opens;
+// the flows typed before go back to zero.
 TEST(Gas, SensorOffsetAdjustmentDeclinedOfflineAndWithOptionalGas)
 {
     cphost::Host host;
@@ -276,13 +276,14 @@ TEST(Gas, SensorOffsetAdjustmentDeclinedOfflineAndWithOptionalGas)
     EXPECT_TRUE(Has(host, Box(question, "No")));
 
     host.setVariable("OPT_OPGS", 1);
-    ASSERT_TRUE(Ran(host, "MaintGas", "type Outputs/Plasma Gas: = 5; click Open OP Gas Valve; click Offset Adjustment; "
-                    "answer Yes; wait 1100; expect #1000 visible; answer No; expect #33632 = 0.150; "
-                    "expect Open OP Gas Valve enabled; escape"));
+    ASSERT_TRUE(Ran(host, "MaintGas", "type Outputs/Plasma Gas: = 5; click Open Ar Gas Valve; "
+                    "click Open OP Gas Valve; click Offset Adjustment; answer Yes; wait 1100; expect #1000 visible; "
+                    "answer No; expect #33632 = 0.150; expect Open OP Gas Valve enabled; escape"));
     const Lines reset = Concat({kFlowsZero, {"FRCD:AOUT:OPGS 0.00", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF"}});
     EXPECT_EQ(Writes(host),
               Concat({reset,
-                      {"PRTC:AOUT:PLGS 5.00", "FRCD:BOUT:SVOP ON", "PRTC:BOUT:SVAG OFF", "FRCD:BOUT:SVOP OFF"},
+                      {"PRTC:AOUT:PLGS 5.00", "PRTC:BOUT:SVAG ON", "FRCD:BOUT:SVOP ON", "PRTC:BOUT:SVAG OFF",
+                       "FRCD:BOUT:SVOP OFF"},
                       kFlowsZero,
                       {"FRCD:AOUT:OPGS 0.00"},
                       kVentAndZero,
