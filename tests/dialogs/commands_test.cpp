@@ -58,4 +58,10 @@ TEST(InstrumentState, FakeStatusWinsAndOnlyTheFirstCharacterOfTheReplyCounts)
     host.setVariable("fakestatus", -0.95);
     ASSERT_TRUE(Ran(host, "MaintHousing", "expect S24V enabled; escape"));
     EXPECT_FALSE(panels::Has(host, "? trns:stat?"));
+    // In a transition state the panel only says so (every panel: the reliability tests).
+    host.setVariable("fakestatus", 6);
+    ASSERT_TRUE(Ran(host, "MaintVacuum", "answer OK"));
+    EXPECT_TRUE(panels::Has(host, "box \"Maintenance\" \"Maintenance cannot be run in transition between "
+                                  "Standby mode and Analysis mode.\" -> OK"));
+    EXPECT_TRUE(panels::Writes(host).empty());
 }
