@@ -130,19 +130,21 @@ TEST(PlasmaRf, SequenceStatusEnablesByItsRoundedValue)
 {
     const std::string idle = "expect Plasma On enabled; expect Plasma Off disabled; expect Enter enabled; "
                              "expect Open Ar Gas Valve enabled; expect Optional Gas: enabled; expect #22620 enabled; "
-                             "expect Outputs/Forward Power: disabled; expect Nebulizer Pump: enabled; ";
+                             "expect Outputs/Forward Power: disabled; expect Nebulizer Pump: enabled; "
+                             "expect Sample Pump: enabled; ";
     const std::string on = "expect Plasma On disabled; expect Plasma Off enabled; expect Enter disabled; "
-                           "expect Outputs/Series C Pos: disabled; expect Optional Gas: disabled; expect Igniter On disabled; "
-                           "expect Nebulizer Pump: disabled; expect System Parameters... enabled; "
-                           "expect Outputs/Forward Power: disabled; expect #22622 enabled; ";
+                           "expect Outputs/Series C Pos: disabled; expect Optional Gas: disabled; "
+                           "expect Igniter On disabled; expect Nebulizer Pump: disabled; expect Sample Pump: disabled; "
+                           "expect System Parameters... enabled; expect Outputs/Forward Power: disabled; "
+                           "expect #22622 enabled; ";
     const std::string locked = "expect Plasma On disabled; expect Plasma Off disabled; expect Enter disabled; "
                                "expect Plasma Gas: disabled; ";
     cphost::Host host;
-    Set(host, "fakestatus=1 OPT_OPGS=1");
+    Set(host, "fakestatus=1 OPT_OPGS=1 OPT_PMP2=1");
     host.addReply("PLSM:STAT?", "2.95|0.05|1|-1|4|1.95|-0.05");
     ASSERT_TRUE(Ran(host, "MaintRF", on + "tick; " + idle + "tick; " + locked + "tick; " + locked + "tick; " + locked +
                                          "tick; " + on + "tick; " + idle + "escape"));
-    EXPECT_EQ(Writes(host), Twice(Reset(true, false)));
+    EXPECT_EQ(Writes(host), Twice(Reset(true, true)));
 }
 
 // Nothing is sent for the 0 "Forward Power:" shows while the oscillator is off. The gate
