@@ -17,6 +17,7 @@
 #include <set>
 
 #include "../dialogs/panel_support.h"
+#include "../host/host_support.h"
 #include "panel_rows.h"
 
 namespace {
@@ -26,18 +27,6 @@ using reliability::kPanelRows;
 using reliability::PanelRow;
 
 std::string Name(const PanelRow &row) { return std::string(row.command) + " [" + row.variables + "]"; }
-
-Lines Prefixed(const cphost::Host &host, std::initializer_list<const char *> prefixes)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        for (const char *prefix : prefixes)
-            if (line.rfind(prefix, 0) == 0) {
-                out.push_back(line);
-                break;
-            }
-    return out;
-}
 
 // A write the instrument may receive: a command seen in the healthy run, or
 // one of its headers with values that are each a plain number, ON, OFF or a
@@ -97,7 +86,8 @@ Outcome RunRow(const PanelRow &row, const std::string &rule)
     if (host.run(row.command, {}, row.script) != 0)
         ADD_FAILURE() << Name(row) << " with " << rule << ": " << host.error();
     DeleteFileA(scenario.c_str());
-    return {Writes(host), Prefixed(host, {"show ", "box "}), Prefixed(host, {"# left ", "# unknown "})};
+    return {Writes(host), only(host.transcript(), {"show ", "box "}),
+            only(host.transcript(), {"# left ", "# unknown "})};
 }
 
 size_t PrivateBytes()  // committed private memory (Wine fills only the basic record)
@@ -182,7 +172,7 @@ TEST(Reliability, EveryPanelRefusedInTransitionSendsNothing)
             else
                 host.addReply("trns:stat?", reply);
             ASSERT_EQ(host.run(row.command, {}, "answer OK"), 0) << row.command << ": " << host.error();
-            Lines seen = Prefixed(host, {">", "?", "# left", "dialog"});
+            Lines seen = only(host.transcript(), {">", "?", "# left", "dialog"});
             for (std::string &line : seen)
                 if (line.rfind("dialog", 0) == 0)
                     line = "dialog";
@@ -211,7 +201,7 @@ TEST(Reliability, SoakEveryPanel)
             for (const PanelRow &row : rows) {
                 Set(host, row.variables);
                 ASSERT_EQ(host.run(row.command, {}, row.script), 0) << Name(row) << ": " << host.error();
-                ASSERT_TRUE(Prefixed(host, {"# left "}).empty() && host.leftovers().empty()) << Name(row);
+                ASSERT_TRUE(only(host.transcript(), {"# left "}).empty() && host.leftovers().empty()) << Name(row);
             }
     };
     runAll(5);  // warm-up: first loads, heaps grown to their working size
