@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -88,14 +87,6 @@ Outcome RunRow(const PanelRow &row, const std::string &rule)
     DeleteFileA(scenario.c_str());
     return {Writes(host), only(host.transcript(), {"show ", "box "}),
             only(host.transcript(), {"# left ", "# unknown "})};
-}
-
-size_t PrivateBytes()  // committed private memory (Wine fills only the basic record)
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PagefileUsage;
 }
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM count)
@@ -210,23 +201,23 @@ TEST(Reliability, SoakEveryPanel)
     DWORD user0 = GetGuiResources(self, GR_USEROBJECTS), gdi0 = GetGuiResources(self, GR_GDIOBJECTS);
     bool counted = GetLastError() != ERROR_CALL_NOT_IMPLEMENTED && user0 != 0;
     long windows0 = WindowCount();
-    size_t private0 = PrivateBytes();
+    long long private0 = privateBytes();
     DWORD start = GetTickCount();
     for (int done = 0; done < cycles && !HasFatalFailure(); done += 100) {
         runAll(std::min(cycles - done, 100));
-        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %zu KiB\n", std::min(done + 100, cycles),
-                    (GetTickCount() - start) / 1000.0, WindowCount(), PrivateBytes() / 1024);
+        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %lld KiB\n", std::min(done + 100, cycles),
+                    (GetTickCount() - start) / 1000.0, WindowCount(), privateBytes() / 1024);
         std::fflush(stdout);
     }
     DWORD user1 = GetGuiResources(self, GR_USEROBJECTS), gdi1 = GetGuiResources(self, GR_GDIOBJECTS);
     long windows1 = WindowCount();
-    size_t private1 = PrivateBytes();
+    long long private1 = privateBytes();
     std::printf("soak: %d cycles of %zu panels in %.1f s; USER objects %lu -> %lu, GDI objects %lu -> %lu%s; "
-                "windows %ld -> %ld; private bytes %zu -> %zu KiB\n",
+                "windows %ld -> %ld; private bytes %lld -> %lld KiB\n",
                 cycles, rows.size(), (GetTickCount() - start) / 1000.0, user0, user1, gdi0, gdi1,
                 counted ? "" : " (GetGuiResources not implemented here)", windows0, windows1, private0 / 1024,
                 private1 / 1024);
-    ::testing::Test::RecordProperty("private_kib_growth", static_cast<int>((long long)(private1 - private0) / 1024));
+    ::testing::Test::RecordProperty("private_kib_growth", static_cast<int>((private1 - private0) / 1024));
     EXPECT_LE(windows1, windows0);
     if (counted) {
         EXPECT_LE(user1, user0 + 2);
@@ -235,5 +226,5 @@ TEST(Reliability, SoakEveryPanel)
     // The allocator may keep a little; a leak of even 100 bytes per cycle
     // and row over 50 cycles would pass 1 MiB only in the long run, so the
     // bound is per cycle.
-    EXPECT_LE(static_cast<long long>(private1) - static_cast<long long>(private0), 256LL * 1024 + cycles * 2048LL);
+    EXPECT_LE(private1 - private0, 256LL * 1024 + cycles * 2048LL);
 }
