@@ -4,6 +4,7 @@
 #define HOST_SUPPORT_H
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <stdio.h>
 
@@ -46,6 +47,15 @@ inline std::string readFile(const std::string &path)
 inline void writeFile(const std::string &path, const std::string &text)
 {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Committed private memory (Wine fills only the basic record of the counters).
+inline long long privateBytes()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<long long>(counters.PagefileUsage);
 }
 
 /* The cphost program run in-process: its exit status, and its standard error in `err`. */

@@ -2,7 +2,6 @@
 // host, talking to the simulated instrument (TELVOR.dll), with real files. (A
 // backup restored and backed up again: romtool_tests, each file of its table.)
 #include <windows.h>
-#include <psapi.h>
 
 #include <gtest/gtest.h>
 
@@ -233,12 +232,6 @@ TEST_F(MemoryCommand, WriteRomHugeFileInFlatMemory)
         for (long long i = 0; i < records; ++i) out << line;
         out << std::string(static_cast<size_t>(bytes - records * 91), 'x');
     }
-    auto privateBytes = [] {
-        PROCESS_MEMORY_COUNTERS c{};  // committed private memory: PagefileUsage
-        c.cb = sizeof c;
-        GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
-        return static_cast<long long>(c.PagefileUsage);
-    };
     long long seen = 0, start = 0, highest = 0;
     host.setKeepTranscript(false);
     host.setTraceSink([&](const std::string &line) {

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include <set>
 
 #include "../dialogs/panel_support.h"
+#include "../host/host_support.h"
 #include "panel_rows.h"
 
 namespace {
@@ -26,18 +26,6 @@ using reliability::kPanelRows;
 using reliability::PanelRow;
 
 std::string Name(const PanelRow &row) { return std::string(row.command) + " [" + row.variables + "]"; }
-
-Lines Prefixed(const cphost::Host &host, std::initializer_list<const char *> prefixes)
-{
-    Lines out;
-    for (const std::string &line : host.transcript())
-        for (const char *prefix : prefixes)
-            if (line.rfind(prefix, 0) == 0) {
-                out.push_back(line);
-                break;
-            }
-    return out;
-}
 
 // A write the instrument may receive: a command seen in the healthy run, or
 // one of its headers with values that are each a plain number, ON, OFF or a
@@ -97,15 +85,8 @@ Outcome RunRow(const PanelRow &row, const std::string &rule)
     if (host.run(row.command, {}, row.script) != 0)
         ADD_FAILURE() << Name(row) << " with " << rule << ": " << host.error();
     DeleteFileA(scenario.c_str());
-    return {Writes(host), Prefixed(host, {"show ", "box "}), Prefixed(host, {"# left ", "# unknown "})};
-}
-
-size_t PrivateBytes()  // committed private memory (Wine fills only the basic record)
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PagefileUsage;
+    return {Writes(host), only(host.transcript(), {"show ", "box "}),
+            only(host.transcript(), {"# left ", "# unknown "})};
 }
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM count)
@@ -182,7 +163,7 @@ TEST(Reliability, EveryPanelRefusedInTransitionSendsNothing)
             else
                 host.addReply("trns:stat?", reply);
             ASSERT_EQ(host.run(row.command, {}, "answer OK"), 0) << row.command << ": " << host.error();
-            Lines seen = Prefixed(host, {">", "?", "# left", "dialog"});
+            Lines seen = only(host.transcript(), {">", "?", "# left", "dialog"});
             for (std::string &line : seen)
                 if (line.rfind("dialog", 0) == 0)
                     line = "dialog";
@@ -211,7 +192,7 @@ TEST(Reliability, SoakEveryPanel)
             for (const PanelRow &row : rows) {
                 Set(host, row.variables);
                 ASSERT_EQ(host.run(row.command, {}, row.script), 0) << Name(row) << ": " << host.error();
-                ASSERT_TRUE(Prefixed(host, {"# left "}).empty() && host.leftovers().empty()) << Name(row);
+                ASSERT_TRUE(only(host.transcript(), {"# left "}).empty() && host.leftovers().empty()) << Name(row);
             }
     };
     runAll(5);  // warm-up: first loads, heaps grown to their working size
@@ -220,23 +201,23 @@ TEST(Reliability, SoakEveryPanel)
     DWORD user0 = GetGuiResources(self, GR_USEROBJECTS), gdi0 = GetGuiResources(self, GR_GDIOBJECTS);
     bool counted = GetLastError() != ERROR_CALL_NOT_IMPLEMENTED && user0 != 0;
     long windows0 = WindowCount();
-    size_t private0 = PrivateBytes();
+    long long private0 = privateBytes();
     DWORD start = GetTickCount();
     for (int done = 0; done < cycles && !HasFatalFailure(); done += 100) {
         runAll(std::min(cycles - done, 100));
-        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %zu KiB\n", std::min(done + 100, cycles),
-                    (GetTickCount() - start) / 1000.0, WindowCount(), PrivateBytes() / 1024);
+        std::printf("soak: %d cycles, %.0f s, windows %ld, private bytes %lld KiB\n", std::min(done + 100, cycles),
+                    (GetTickCount() - start) / 1000.0, WindowCount(), privateBytes() / 1024);
         std::fflush(stdout);
     }
     DWORD user1 = GetGuiResources(self, GR_USEROBJECTS), gdi1 = GetGuiResources(self, GR_GDIOBJECTS);
     long windows1 = WindowCount();
-    size_t private1 = PrivateBytes();
+    long long private1 = privateBytes();
     std::printf("soak: %d cycles of %zu panels in %.1f s; USER objects %lu -> %lu, GDI objects %lu -> %lu%s; "
-                "windows %ld -> %ld; private bytes %zu -> %zu KiB\n",
+                "windows %ld -> %ld; private bytes %lld -> %lld KiB\n",
                 cycles, rows.size(), (GetTickCount() - start) / 1000.0, user0, user1, gdi0, gdi1,
                 counted ? "" : " (GetGuiResources not implemented here)", windows0, windows1, private0 / 1024,
                 private1 / 1024);
-    ::testing::Test::RecordProperty("private_kib_growth", static_cast<int>((long long)(private1 - private0) / 1024));
+    ::testing::Test::RecordProperty("private_kib_growth", static_cast<int>((private1 - private0) / 1024));
     EXPECT_LE(windows1, windows0);
     if (counted) {
         EXPECT_LE(user1, user0 + 2);
@@ -245,5 +226,5 @@ TEST(Reliability, SoakEveryPanel)
     // The allocator may keep a little; a leak of even 100 bytes per cycle
     // and row over 50 cycles would pass 1 MiB only in the long run, so the
     // bound is per cycle.
-    EXPECT_LE(static_cast<long long>(private1) - static_cast<long long>(private0), 256LL * 1024 + cycles * 2048LL);
+    EXPECT_LE(private1 - private0, 256LL * 1024 + cycles * 2048LL);
 }

@@ -7,8 +7,7 @@
 
 TEST_F(SimTest, WritesAreReadBack)
 {
-    Play({{"SYS:ADJ:LENS 5,1.00000,0.123", "SYS:ADJ:LENS? 5", "1.00000,0.123"},
-          {"SYS:PIBK:PGON 12.00, 60.00, 300, 120", "SYS:PIBK:PGON?", "12.00,60.00,300,120"},  // blanks dropped
+    Play({{"SYS:PIBK:PGON 12.00, 60.00, 300, 120", "SYS:PIBK:PGON?", "12.00,60.00,300,120"},  // blanks dropped
           {"SYS:AUTOS OFF", "SYS:AUTOS?", "0"}, {"FRCD:PER:PUMP1 0.25", "FRCD:PER:PUMP1?", "0.25"},
           {"PRTC:MASS:PBIA 4.5", "PRTC:AIN:PBMON?", "~4.5"}, {"PRTC:BOUT:PBCLR ON", "PRTC:AIN:PBMON?", "~24.5"},
           {"PRTC:AOUT:SRPS 1.234", "PRTC:AIN:SRPS?", "1.234"},

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "plugin/host_abi.h"
+#include "tests/host/host_support.h"
 #include "telvor/telvor_sim.h"
 
 namespace {
@@ -208,12 +208,6 @@ TEST_F(Spine, InstanceListSurvivesAThousandCreateReleaseCycles)
     std::vector<TestHost> lasting(3), passing(8);
     std::vector<HostWord> kept;
     for (TestHost &h : lasting) kept.push_back(Create(h));
-    auto privateBytes = [] {
-        PROCESS_MEMORY_COUNTERS c = {};  // committed private memory: PagefileUsage
-        c.cb = sizeof c;
-        GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
-        return static_cast<long long>(c.PagefileUsage);
-    };
     long long before = 0;
     for (int cycle = 0; cycle < 1000; ++cycle) {
         before = cycle == 10 ? privateBytes() : before;
