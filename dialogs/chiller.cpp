@@ -13,7 +13,6 @@
 #include "frame.h"
 #include "limit_pair.h"
 #include "link/instrument_state.h"
-#include "link/reply_field.h"
 #include "resources/resource.h"
 
 namespace {

@@ -15,7 +15,6 @@
  * switch ("_AFC"), both read once when the dialog opens.
  */
 #include <windows.h>
-#include <stdio.h>
 
 #include "dialog_procs.h"
 #include "fields/param_fields.h"

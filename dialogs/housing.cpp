@@ -4,14 +4,12 @@
  * and the stored warning/error limits of the two temperatures.
  */
 #include <windows.h>
-#include <stdio.h>
 
 #include "dialog_procs.h"
 #include "fields/param_fields.h"
 #include "frame.h"
 #include "limit_pair.h"
 #include "link/instrument_state.h"
-#include "link/reply_field.h"
 #include "resources/resource.h"
 
 namespace {

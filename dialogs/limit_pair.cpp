@@ -32,29 +32,23 @@ void ShowStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
         ShowValue(handle, dialog, pair.second, pair.secondDef, second);
 }
 
-BOOL WriteStoredFields(PluginHandle handle, HWND dialog, const char *command, int first, int firstDef, int second,
-                       int secondDef)
+BOOL WriteStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
 {
-    ValidateParamField(handle, dialog, first, firstDef);
-    if (second != 0)
-        ValidateParamField(handle, dialog, second, secondDef);
-    char firstText[20], secondText[20], line[64];
-    if (!FieldNumber(dialog, first, firstText))
+    ValidateParamField(handle, dialog, pair.first, pair.firstDef);
+    if (pair.second != 0)
+        ValidateParamField(handle, dialog, pair.second, pair.secondDef);
+    char first[20], second[20], line[64];
+    if (!FieldNumber(dialog, pair.first, first))
         return FALSE;
-    if (second == 0) {
-        snprintf(line, sizeof line, "%s %s", command, firstText);
+    if (pair.second == 0) {
+        snprintf(line, sizeof line, "%s %s", pair.command, first);
     } else {
-        if (!FieldNumber(dialog, second, secondText))
+        if (!FieldNumber(dialog, pair.second, second))
             return FALSE;
-        snprintf(line, sizeof line, "%s %s,%s", command, firstText, secondText);
+        snprintf(line, sizeof line, "%s %s,%s", pair.command, first, second);
     }
     SendCommand(dialog, line);
     return TRUE;
-}
-
-void WriteStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair)
-{
-    WriteStoredFields(handle, dialog, pair.command, pair.first, pair.firstDef, pair.second, pair.secondDef);
 }
 
 const StoredPair *FindStoredPair(const StoredPair *pairs, size_t count, int id)

@@ -22,14 +22,9 @@ struct StoredPair {
 /* Queries the parameter and shows its values in its fields through their
    definitions. A field the template does not have drops its value. */
 void ShowStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair);
-/* Validates the parameter's fields and writes its command. Nothing is
-   written unless every value is a plain number. */
-void WriteStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair);
-/* The same for any stored command: validates field `first` (and `second`,
-   unless 0) with their definitions and writes "COMMAND first[,second]".
+/* Validates the parameter's fields and writes "COMMAND first[,second]".
    FALSE, and nothing written, unless every value is a plain number. */
-BOOL WriteStoredFields(PluginHandle handle, HWND dialog, const char *command, int first, int firstDef, int second,
-                       int secondDef);
+BOOL WriteStoredPair(PluginHandle handle, HWND dialog, const StoredPair &pair);
 /* The entry with `id` as one of its fields, or NULL. */
 const StoredPair *FindStoredPair(const StoredPair *pairs, size_t count, int id);
 

@@ -10,7 +10,6 @@
  * read every time it matters, never kept.
  */
 #include <windows.h>
-#include <stdio.h>
 
 #include "analyser.h"
 #include "dialog_procs.h"
@@ -18,7 +17,6 @@
 #include "frame.h"
 #include "limit_pair.h"
 #include "link/instrument_state.h"
-#include "link/reply_field.h"
 #include "resources/resource.h"
 
 namespace {
@@ -89,61 +87,37 @@ void SendQPMass(PluginHandle handle, HWND dialog)
 
 enum QpTypeRule { AnyQp, PowerQp, FaderQp };
 
-/* A stored parameter of one or two values: read with NAME?, the reply's
-   fields 1 and 2 into `first` and `second`; written as NAME first[,second].
-   Calibration values make the mass be sent again so they act at once. */
+/* A stored parameter of one or two values, the QP types it belongs to, and
+   whether it is a calibration value: those make the mass be sent again so
+   that they act at once. */
 struct StoredParam {
-    const char *name;
-    int first, firstDef;
-    int second, secondDef; /* 0: a single value */
+    StoredPair stored;
     QpTypeRule rule;
     BOOL calibration;
 };
 
-const StoredParam kFrequencyParam = {"SYS:QPFRQ", IDC_QP_FREQ, 1513, 0, 0, AnyQp, FALSE};
+const StoredParam kFrequencyParam = {{"SYS:QPFRQ", IDC_QP_FREQ, 1513, 0, 0}, AnyQp, FALSE};
 const StoredParam kStored[] = {
     kFrequencyParam,
-    {"SYS:AXIS", IDC_QP_AXGAIN, 1508, IDC_QP_AXOFST, 1509, AnyQp, TRUE},
-    {"SYS:AMUGIN", IDC_QP_AMUGIN, 1598, 0, 0, AnyQp, TRUE},
-    {"SYS:AMUOFST", IDC_QP_AMUOFST, 1600, 0, 0, AnyQp, TRUE},
-    {"SYS:QPLINEAR", IDC_QP_ULIN, 1620, IDC_QP_VLIN, 1621, FaderQp, TRUE},
-    {"SYS:LINEAR", IDC_QP_LINMASS, 1511, IDC_QP_LINFACT, 1512, PowerQp, TRUE},
-    {"SYS:STBMS", IDC_QP_STBMS, 1520, 0, 0, AnyQp, FALSE},
-    {"SYS:QPERR:TPICKUP", IDC_QP_TPICKUP, 1531, 0, 0, AnyQp, FALSE},
-    {"SYS:QPERR:TPOWER", IDC_QP_TPOWER, 1532, 0, 0, AnyQp, FALSE},
+    {{"SYS:AXIS", IDC_QP_AXGAIN, 1508, IDC_QP_AXOFST, 1509}, AnyQp, TRUE},
+    {{"SYS:AMUGIN", IDC_QP_AMUGIN, 1598, 0, 0}, AnyQp, TRUE},
+    {{"SYS:AMUOFST", IDC_QP_AMUOFST, 1600, 0, 0}, AnyQp, TRUE},
+    {{"SYS:QPLINEAR", IDC_QP_ULIN, 1620, IDC_QP_VLIN, 1621}, FaderQp, TRUE},
+    {{"SYS:LINEAR", IDC_QP_LINMASS, 1511, IDC_QP_LINFACT, 1512}, PowerQp, TRUE},
+    {{"SYS:STBMS", IDC_QP_STBMS, 1520, 0, 0}, AnyQp, FALSE},
+    {{"SYS:QPERR:TPICKUP", IDC_QP_TPICKUP, 1531, 0, 0}, AnyQp, FALSE},
+    {{"SYS:QPERR:TPOWER", IDC_QP_TPOWER, 1532, 0, 0}, AnyQp, FALSE},
     /* the limit pairs: lower limit first, although the upper one is shown above it */
-    {"SYS:QPERR:HVP", IDC_QP_HVP_LO, 1543, IDC_QP_HVP_UP, 1544, AnyQp, FALSE},
-    {"SYS:QPERR:HVN", IDC_QP_HVN_LO, 1545, IDC_QP_HVN_UP, 1546, AnyQp, FALSE},
+    {{"SYS:QPERR:HVP", IDC_QP_HVP_LO, 1543, IDC_QP_HVP_UP, 1544}, AnyQp, FALSE},
+    {{"SYS:QPERR:HVN", IDC_QP_HVN_LO, 1545, IDC_QP_HVN_UP, 1546}, AnyQp, FALSE},
 };
-
-void ShowStoredValue(PluginHandle handle, HWND dialog, int id, int def, double value)
-{
-    SetNumberText(handle, dialog, id, "%E", value);
-    ValidateParamField(handle, dialog, id, def);
-}
 
 void ReadStoredParams(PluginHandle handle, HWND dialog)
 {
     BOOL fader = QpTypeWithFader(handle);
-    for (const StoredParam &param : kStored) {
-        if ((param.rule == FaderQp && !fader) || (param.rule == PowerQp && fader))
-            continue;
-        char query[64];
-        snprintf(query, sizeof query, "%s?", param.name);
-        const char *reply = QueryInstrument(dialog, query);
-        double first = ReplyField(1, reply);
-        double second = ReplyField(2, reply);
-        ShowStoredValue(handle, dialog, param.first, param.firstDef, first);
-        if (param.second != 0)
-            ShowStoredValue(handle, dialog, param.second, param.secondDef, second);
-    }
-}
-
-/* Validates the parameter's fields and writes them; nothing is sent unless
-   every text is a plain number. */
-BOOL WriteStoredParam(PluginHandle handle, HWND dialog, const StoredParam &param)
-{
-    return WriteStoredFields(handle, dialog, param.name, param.first, param.firstDef, param.second, param.secondDef);
+    for (const StoredParam &param : kStored)
+        if ((param.rule != FaderQp || fader) && (param.rule != PowerQp || !fader))
+            ShowStoredPair(handle, dialog, param.stored);
 }
 
 /* ---- inputs ---- */
@@ -278,7 +252,7 @@ void OpenOrClose(PluginHandle handle, HWND dialog, int state, int opening)
         SendParamField(handle, dialog, IDC_QP_FREQ, kFrequencyOutputDef);
         PollDriver(handle, dialog);
     } else {
-        WriteStoredParam(handle, dialog, kFrequencyParam);
+        WriteStoredPair(handle, dialog, kFrequencyParam.stored);
         ApplyState(handle, dialog, state, 0);
     }
 }
@@ -308,8 +282,8 @@ BOOL Command(PluginHandle handle, HWND dialog, int id, int code)
             return TRUE;
         }
         for (const StoredParam &param : kStored)
-            if (id == param.first || (param.second != 0 && id == param.second)) {
-                if (WriteStoredParam(handle, dialog, param) && param.calibration &&
+            if (FindStoredPair(&param.stored, 1, id) != NULL) {
+                if (WriteStoredPair(handle, dialog, param.stored) && param.calibration &&
                     ResendsMassAfterCalibration(dialog))
                     SendQPMass(handle, dialog);
                 return TRUE;
