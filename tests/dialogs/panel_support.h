@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cphost/host.h"
+#include "tests/host/host_support.h"
 
 namespace panels {
 
@@ -35,10 +36,9 @@ inline void Set(cphost::Host &host, const std::string &words)
 // without its first `cut` characters.
 inline Lines Starting(const cphost::Host &host, const std::string &prefix, size_t cut = 0)
 {
-    Lines out;
-    for (const std::string &line : host.transcript())
-        if (line.rfind(prefix, 0) == 0)
-            out.push_back(line.substr(cut));
+    Lines out = only(host.transcript(), {prefix});
+    for (std::string &line : out)
+        line.erase(0, cut);
     return out;
 }
 

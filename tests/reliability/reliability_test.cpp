@@ -16,7 +16,6 @@
 #include <set>
 
 #include "../dialogs/panel_support.h"
-#include "../host/host_support.h"
 #include "panel_rows.h"
 
 namespace {
